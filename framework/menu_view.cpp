@@ -1,0 +1,167 @@
+// How a window shows its menu tree: a QMenuBar built from the tree, kept in step with the items'
+// states, with "Cmd+X" shortcuts as Ctrl+X. Choosing an item runs the window's handler bound to
+// the item's name, or else the item's own action.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "framework/application.h"
+#include "framework/qt_widgets.h"
+
+namespace fw {
+namespace {
+
+using detail::Caption;
+
+// While a shown item's shortcut is enabled, its key goes to the menu even when the focused
+// control (a text field's own undo, say) would take it.
+class ShortcutFilter : public QObject {
+ public:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::ShortcutOverride || !watched->isWidgetType()) return false;
+    auto* widget = static_cast<QWidget*>(watched);
+    // The focused widget gets the event first; its parents see it again after it.
+    QWidget* focus = widget->window()->focusWidget();
+    if (widget != focus && !(focus == nullptr && widget->isWindow())) return false;
+    Window* window = detail::WindowOfWidget(widget);
+    if (window == nullptr) return false;
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    WindowImpl& impl = window->Impl();
+    for (const auto& entry : impl.menuActions) {
+      if (entry.opens || entry.action == nullptr || entry.action->shortcut() != pressed) continue;
+      MenuItem* item = entry.item;
+      window->UpdateMenus();
+      if (!item->Enabled()) return false;
+      event->ignore();
+      return true;
+    }
+    return false;
+  }
+};
+
+}  // namespace
+
+void WindowImpl::BuildMenuView() {
+  menuActions.clear();
+  menuViewDirty = false;
+  if (menuBar == nullptr) {
+    if (menuView != nullptr) top->setMenuBar(nullptr);
+    menuView = nullptr;
+    return;
+  }
+  auto* view = new QMenuBar(top);
+  view->setNativeMenuBar(false);
+  Window* owner = window;
+  // Adds the shown children of `parent` to the bar (top level) or to `menu`.
+  std::function<void(QMenu*, MenuItem&)> add = [&](QMenu* menu, MenuItem& parent) {
+    for (std::size_t i = 0; i < parent.Count(); ++i) {
+      MenuItem* item = parent.Item(i);
+      const std::string& text = item->Text();
+      if (text.empty()) continue;
+      QAction* action = nullptr;
+      bool opens = false;
+      if (menu == nullptr || item->Count() > 0) {
+        QMenu* sub = menu == nullptr ? view->addMenu(Caption(text)) : menu->addMenu(Caption(text));
+        QObject::connect(sub, &QMenu::aboutToShow, sub, [owner] { owner->UpdateMenus(); });
+        action = sub->menuAction();
+        opens = true;
+        add(sub, *item);
+      } else if (text == "-") {
+        action = menu->addSeparator();
+      } else {
+        action = menu->addAction(Caption(text));
+        action->setShortcut(QKeySequence::fromString(
+            QString::fromStdString(detail::PortableShortcut(item->Shortcut())),
+            QKeySequence::PortableText));
+        QObject::connect(action, &QAction::triggered, action,
+                         [owner, item] { detail::CarryOutMenuItem(*owner, *item); });
+      }
+      action->setObjectName(QString::fromStdString(item->Name()));
+      menuActions.push_back({action, item, opens});
+    }
+  };
+  add(nullptr, *menuBar);
+  top->setMenuBar(view);
+  menuView = view;
+  SyncMenuView();
+}
+
+void WindowImpl::SyncMenuView() {
+  for (const auto& entry : menuActions) {
+    if (entry.action == nullptr) continue;
+    entry.action->setVisible(entry.item->Visible());
+    // Menus always open; their items carry the enabled states.
+    if (!entry.opens) entry.action->setEnabled(entry.item->Enabled());
+  }
+}
+
+void WindowImpl::ScheduleMenuRebuild() {
+  menuViewDirty = true;
+  if (rebuildQueued || top == nullptr) return;
+  rebuildQueued = true;
+  QMetaObject::invokeMethod(
+      top,
+      [this] {
+        rebuildQueued = false;
+        if (menuViewDirty) BuildMenuView();
+      },
+      Qt::QueuedConnection);
+}
+
+namespace detail {
+
+std::string PortableShortcut(std::string_view shortcut) {
+  if (shortcut.empty()) return {};
+  std::string result;
+  std::size_t start = 0;
+  bool modified = false;
+  for (;;) {
+    const std::size_t plus = shortcut.find('+', start + 1);  // "Cmd++" keeps its '+'
+    if (plus == std::string_view::npos) break;
+    const std::string_view token = shortcut.substr(start, plus - start);
+    if (token == "Cmd" || token == "Command" || token == "Ctrl" || token == "Control") {
+      result += "Ctrl+";
+    } else if (token == "Option" || token == "Alt") {
+      result += "Alt+";
+    } else {
+      result += std::string(token) + "+";
+    }
+    modified = true;
+    start = plus + 1;
+  }
+  // A bare key means the command key with it.
+  if (!modified) result = "Ctrl+";
+  result += std::string(shortcut.substr(start));
+  return result;
+}
+
+void CarryOutMenuItem(Window& window, MenuItem& item) {
+  if (!window.RunMenuHandler(item.Name())) CallHandler([&item] { item.DefaultAction(); });
+}
+
+void MenuItemChanged(MenuItem& item, bool shape) {
+  MenuItem* root = &item;
+  while (root->Parent() != nullptr) root = root->Parent();
+  for (Window* window : LiveWindows()) {
+    WindowImpl& impl = window->Impl();
+    if (impl.menuBar.get() != root || impl.menuView == nullptr) continue;
+    if (shape) {
+      impl.ScheduleMenuRebuild();
+    } else {
+      impl.SyncMenuView();
+    }
+  }
+}
+
+void InstallShortcutFilter() {
+  static ShortcutFilter* filter = nullptr;
+  if (filter != nullptr || QApplication::instance() == nullptr) return;
+  filter = new ShortcutFilter;
+  QApplication::instance()->installEventFilter(filter);
+}
+
+}  // namespace detail
+}  // namespace fw

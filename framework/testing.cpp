@@ -1,0 +1,289 @@
+// Driving real widgets as a person would, without waiting for one. Key presses are real key
+// events sent through the application, so key filters, shortcuts and focus moves run exactly
+// as they do for typing; focus is tracked per window, which does not depend on the platform
+// activating windows.
+#include "framework/testing.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+
+#include "framework/application.h"
+#include "framework/qt_widgets.h"
+
+namespace fw::testing {
+namespace {
+
+QWidget* WidgetOf(const Control& control) {
+  QWidget* widget = control.Impl().widget;
+  if (widget == nullptr) {
+    throw RuntimeException("control " + control.Impl().name + " is not shown by any widget");
+  }
+  return widget;
+}
+
+// Makes the control's window the active one (when it is shown) and focuses the control.
+void Focus(QWidget* widget) {
+  QWidget* top = widget->window();
+  if (top->isVisible() && QApplication::activeWindow() != top) {
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(top);
+    QT_WARNING_POP
+  }
+  widget->setFocus(Qt::OtherFocusReason);
+}
+
+void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QPointer<QWidget> alive(target);
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(target, &press);
+  if (alive == nullptr) return;
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QApplication::sendEvent(target, &release);
+}
+
+// Decodes UTF-8; a malformed byte reads as U+FFFD.
+std::vector<char32_t> CodePoints(std::string_view text) {
+  std::vector<char32_t> points;
+  for (std::size_t i = 0; i < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const int length = lead < 0x80           ? 1
+                       : (lead >> 5) == 0x6  ? 2
+                       : (lead >> 4) == 0xE  ? 3
+                       : (lead >> 3) == 0x1E ? 4
+                                             : 0;
+    char32_t point = length == 1   ? lead
+                     : length == 2 ? lead & 0x1F
+                     : length == 3 ? lead & 0x0F
+                                   : lead & 0x07;
+    bool valid = length != 0 && i + static_cast<std::size_t>(length) <= text.size();
+    for (int k = 1; valid && k < length; ++k) {
+      const auto next = static_cast<unsigned char>(text[i + static_cast<std::size_t>(k)]);
+      valid = (next & 0xC0) == 0x80;
+      point = (point << 6) | (next & 0x3F);
+    }
+    points.push_back(valid ? point : U'\uFFFD');
+    i += valid ? static_cast<std::size_t>(length) : 1;
+  }
+  return points;
+}
+
+// The key a keyboard would report for a character, with its modifiers and text.
+void KeyFor(char32_t point, int& key, Qt::KeyboardModifiers& modifiers, QString& text) {
+  modifiers = Qt::NoModifier;
+  text = QString::fromUcs4(&point, 1);
+  switch (point) {
+    case U'\b':
+      key = Qt::Key_Backspace;
+      return;
+    case U'\t':
+      key = Qt::Key_Tab;
+      return;
+    case U'\r':
+    case U'\n':
+      key = Qt::Key_Return;
+      text = QStringLiteral("\r");
+      return;
+    case U'\x1b':
+      key = Qt::Key_Escape;
+      return;
+    case U'\x7f':
+      key = Qt::Key_Delete;
+      return;
+    default:
+      break;
+  }
+  if (point >= U'a' && point <= U'z') {
+    key = Qt::Key_A + static_cast<int>(point - U'a');
+  } else if (point >= U'A' && point <= U'Z') {
+    key = Qt::Key_A + static_cast<int>(point - U'A');
+    modifiers = Qt::ShiftModifier;
+  } else if (point >= 0x20 && point <= 0xFF && point != 0x7F) {
+    key = static_cast<int>(point);  // digits, punctuation and Latin-1 keys are their code
+  } else {
+    key = Qt::Key_unknown;
+  }
+}
+
+}  // namespace
+
+void SetMsgBoxObserver(std::function<void(const std::string&)> observer) {
+  detail::MsgBoxObserver() = std::move(observer);
+}
+
+void SetShowURLObserver(std::function<void(const std::string&)> observer) {
+  detail::ShowURLObserver() = std::move(observer);
+}
+
+void HidePicture(std::string_view name) {
+  detail::HiddenPictures().emplace_back(name);
+}
+
+void TypeKeys(Control& control, std::string_view keys) {
+  CheckMainThread();
+  QWidget* target = WidgetOf(control);
+  Focus(target);
+  QPointer<QWidget> receiver(target);
+  QPointer<QWidget> top(target->window());
+  for (char32_t point : CodePoints(keys)) {
+    if (receiver == nullptr || top == nullptr) return;
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    KeyFor(point, key, modifiers, text);
+    QWidget* focusBefore = top->focusWidget();
+    SendKey(receiver, key, modifiers, text);
+    // A key that moved the focus (Tab, or a filter that did) sends the next keys there.
+    if (top != nullptr && top->focusWidget() != nullptr && top->focusWidget() != focusBefore) {
+      receiver = top->focusWidget();
+    }
+  }
+}
+
+void PressKey(Control& control, Key key) {
+  CheckMainThread();
+  QWidget* target = WidgetOf(control);
+  Focus(target);
+  switch (key) {
+    case Key::Backspace:
+      SendKey(target, Qt::Key_Backspace, Qt::NoModifier, QStringLiteral("\b"));
+      break;
+    case Key::Delete:
+      SendKey(target, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+      break;
+    case Key::Return:
+      SendKey(target, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+      break;
+    case Key::Tab:
+      SendKey(target, Qt::Key_Tab, Qt::NoModifier, QStringLiteral("\t"));
+      break;
+  }
+}
+
+void PressShortcut(Control& control, std::string_view keys) {
+  CheckMainThread();
+  QWidget* target = WidgetOf(control);
+  const QKeySequence sequence =
+      QKeySequence::fromString(QString::fromUtf8(keys.data(), static_cast<qsizetype>(keys.size())),
+                               QKeySequence::PortableText);
+  if (sequence.isEmpty()) throw RuntimeException("no key combination in " + std::string(keys));
+  Focus(target);
+  const QKeyCombination combination = sequence[0];
+  SendKey(target, combination.key(), combination.keyboardModifiers(), QString());
+}
+
+void Click(Control& control) {
+  CheckMainThread();
+  auto* button = qobject_cast<QAbstractButton*>(WidgetOf(control));
+  if (button == nullptr) {
+    throw RuntimeException(std::string(control.ClassName()) + " " + control.Impl().name +
+                           " cannot be clicked");
+  }
+  button->click();
+}
+
+bool ChooseMenuItem(Window& window, std::string_view name) {
+  CheckMainThread();
+  window.UpdateMenus();
+  const std::shared_ptr<MenuBar> bar = window.MenuBar();
+  MenuItem* item = bar != nullptr ? bar->Lookup(name) : nullptr;
+  if (item == nullptr) throw NilObjectException("no menu item named " + std::string(name));
+  if (!item->Enabled()) return false;
+  detail::CarryOutMenuItem(window, *item);
+  return true;
+}
+
+bool HasFocus(const Control& control) {
+  CheckMainThread();
+  QWidget* widget = control.Impl().widget;
+  return widget != nullptr && widget->window()->focusWidget() == widget;
+}
+
+bool IsShown(const Control& control) {
+  CheckMainThread();
+  QWidget* widget = control.Impl().ShownWidget();
+  return widget != nullptr && widget->isVisible();
+}
+
+void ProcessEvents() {
+  CheckMainThread();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+std::vector<ShownMenuItem> ShownMenu(Window& window) {
+  CheckMainThread();
+  WindowImpl& impl = window.Impl();
+  if (impl.menuViewDirty) impl.BuildMenuView();
+  std::vector<ShownMenuItem> shown;
+  if (impl.menuView == nullptr) return shown;
+  std::function<void(const QList<QAction*>&, int)> walk = [&](const QList<QAction*>& actions,
+                                                              int depth) {
+    for (QAction* action : actions) {
+      if (!action->isVisible()) continue;
+      ShownMenuItem entry;
+      entry.name = action->objectName().toStdString();
+      entry.caption = action->text().replace(QLatin1String("&&"), QLatin1String("&")).toStdString();
+      if (action->isSeparator()) entry.caption = "-";
+      entry.keys = action->shortcut().toString(QKeySequence::PortableText).toStdString();
+      entry.depth = depth;
+      entry.enabled = action->isEnabled();
+      shown.push_back(entry);
+      if (QMenu* menu = action->menu()) walk(menu->actions(), depth + 1);
+    }
+  };
+  walk(impl.menuView->actions(), 1);
+  return shown;
+}
+
+bool RenderToPng(Window& window, const std::string& path) {
+  CheckMainThread();
+  WindowImpl& impl = window.Impl();
+  if (impl.menuViewDirty) impl.BuildMenuView();
+  QMainWindow* top = impl.top;
+  top->ensurePolished();
+  if (top->layout() != nullptr) top->layout()->activate();
+  if (!top->isVisible()) top->adjustSize();
+  const QFileInfo file(QString::fromStdString(path));
+  if (!QDir().mkpath(file.absolutePath())) return false;
+  const QPixmap picture = top->grab();
+  return !picture.isNull() && picture.save(file.absoluteFilePath(), "PNG");
+}
+
+Geometry ShownGeometry(const Control& control) {
+  CheckMainThread();
+  QWidget* widget = control.Impl().widget;
+  QWidget* content = control.Impl().window->Impl().content;
+  if (widget == nullptr || content == nullptr || !content->isAncestorOf(widget)) return {};
+  const QPoint origin = widget->mapTo(content, QPoint(0, 0));
+  return {origin.x(), origin.y(), widget->width(), widget->height()};
+}
+
+std::string ControlAt(const Window& window, int x, int y) {
+  CheckMainThread();
+  QWidget* content = window.Impl().content;
+  if (content == nullptr) return {};
+  for (QWidget* hit = content->childAt(x, y); hit != nullptr && hit != content;
+       hit = hit->parentWidget()) {
+    for (const std::string& name : window.ControlNames()) {
+      if (window.ControlByName(name)->Impl().widget == hit) return name;
+    }
+  }
+  return {};
+}
+
+void ResetQuit() {
+  detail::ResetQuitRequest();
+}
+
+}  // namespace fw::testing

@@ -1,0 +1,73 @@
+// Hooks for tests, the scenario runner, benchmarks and fuzzers: they drive the real widgets as a
+// person would and never wait for one. Not used by the program itself.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/controls.h"
+#include "framework/window.h"
+
+namespace fw::testing {
+
+// While set, a message box calls the observer with its text and is dismissed at once instead
+// of being shown. Pass nullptr to show message boxes again.
+void SetMsgBoxObserver(std::function<void(const std::string&)> observer);
+// While set, ShowURL calls the observer instead of asking the system.
+void SetShowURLObserver(std::function<void(const std::string&)> observer);
+// Makes Picture::OpenFromApp give none for `name`, as if the resource were missing.
+void HidePicture(std::string_view name);
+
+// Gives `control` the keyboard focus and presses each character of `keys` (UTF-8) as a key,
+// press and release, through the toolkit: key filters run before each key.
+void TypeKeys(Control& control, std::string_view keys);
+enum class Key { Backspace, Delete, Return, Tab };
+// Gives `control` the focus and presses one special key.
+void PressKey(Control& control, Key key);
+// Clicks a push button, bevel button or check box as a person would (a check box toggles).
+void Click(Control& control);
+// Chooses the menu item `name` of the window's menu bar as a person would: the menus are
+// brought up to date first; gives false, and does nothing, when the item is not enabled.
+bool ChooseMenuItem(Window& window, std::string_view name);
+// Whether `control` has the keyboard focus.
+bool HasFocus(const Control& control);
+// Whether `control` is shown on screen (its window open, its tab selected).
+bool IsShown(const Control& control);
+// Runs pending events (deferred closes, posted events).
+void ProcessEvents();
+
+// What the window's menu bar shows: one entry per visible item, depth first, with its caption
+// ("-" for a separator), the key sequence of its shortcut in portable text ("Ctrl+Z", "" for
+// none), its depth (1 for top-level menus) and whether it is enabled.
+struct ShownMenuItem {
+  std::string name;
+  std::string caption;
+  std::string keys;
+  int depth = 0;
+  bool enabled = false;
+};
+std::vector<ShownMenuItem> ShownMenu(Window& window);
+
+// Renders the window (menu bar and content) into a PNG file; false when it could not be written.
+bool RenderToPng(Window& window, const std::string& path);
+
+// Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z") with its
+// window active, as a person would: menu shortcuts take it before the control does.
+void PressShortcut(Control& control, std::string_view keys);
+// Where the control's widget is, in window content coordinates ({0,0,0,0} when it has none).
+struct Geometry {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const Geometry&) const = default;
+};
+Geometry ShownGeometry(const Control& control);
+// The name of the control a click at (x, y) of the window's content would reach ("" for none).
+std::string ControlAt(const Window& window, int x, int y);
+// Forgets an earlier Quit, so the next RuntimeRun runs the event loop again.
+void ResetQuit();
+
+}  // namespace fw::testing

@@ -1,0 +1,122 @@
+// The About window: one at a time, built afresh after it was closed, its record and controls,
+// and its button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/author.h"
+#include "framework/property_record.h"
+#include "framework/services.h"
+#include "framework/testing.h"
+#include "tests/support/app_fixture.h"
+
+namespace {
+
+class AboutTest : public AppFixture {
+ protected:
+  std::vector<Author*> OpenAboutWindows() {
+    std::vector<Author*> found;
+    for (fw::Window* open : fw::OpenWindows()) {
+      if (auto* about = dynamic_cast<Author*>(open)) found.push_back(about);
+    }
+    return found;
+  }
+  void ChooseAbout() { ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction")); }
+};
+
+TEST_F(AboutTest, ChoosingAboutTwiceLeavesOneWindow) {
+  ChooseAbout();
+  ChooseAbout();
+  ASSERT_EQ(OpenAboutWindows().size(), 1u);
+  EXPECT_EQ(OpenAboutWindows().front(), &Author::Instance());
+  EXPECT_TRUE(Author::Instance().IsVisible());
+  EXPECT_EQ(fw::OpenWindows().size(), 2u);
+}
+
+TEST_F(AboutTest, AfterClosingItTheNextChoiceBuildsAFreshWindow) {
+  fw::testing::ResetQuit();
+  ChooseAbout();
+  OpenAboutWindows().front()->Close();
+  fw::testing::ProcessEvents();
+  EXPECT_TRUE(OpenAboutWindows().empty());
+  // Closing the About window does not end the run.
+  EXPECT_FALSE(fw::QuitRequested());
+  EXPECT_TRUE(window().IsOpen());
+
+  ChooseAbout();
+  ASSERT_EQ(OpenAboutWindows().size(), 1u);
+  EXPECT_EQ(OpenAboutWindows().front()->ControlNames(),
+            (std::vector<std::string>{"StaticText1", "PushButton1", "StaticText3", "StaticText4"}));
+}
+
+TEST_F(AboutTest, TheButtonOpensTheWebPageAndLeavesTheWindowOpen) {
+  ChooseAbout();
+  Author& about = Author::Instance();
+  fw::testing::Click(about.PushButton1());
+  fw::testing::Click(about.PushButton1());
+  EXPECT_EQ(urls, (std::vector<std::string>(2, std::string(kAuthorWebAddress))));
+  EXPECT_TRUE(about.IsOpen());
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(AboutTest, TheMainWindowStaysUsable) {
+  ChooseAbout();
+  fw::testing::TypeKeys(window().whole1(), "42");
+  EXPECT_EQ(window().whole1().Text(), "42");
+}
+
+TEST_F(AboutTest, WindowRecordAndNoMenuBar) {
+  ChooseAbout();
+  const Author& about = Author::Instance();
+  const fw::PropertyValues& p = about.Properties();
+  EXPECT_EQ(about.Title(), "About the Author");
+  EXPECT_EQ(fw::IntegerProperty(p, "Width"), 304);
+  EXPECT_EQ(fw::IntegerProperty(p, "Height"), 149);
+  EXPECT_FALSE(fw::BooleanProperty(p, "HasMaximizeButton"));
+  EXPECT_FALSE(fw::BooleanProperty(p, "HasMinimizeButton"));
+  EXPECT_FALSE(fw::BooleanProperty(p, "Resizeable"));
+  EXPECT_EQ(fw::IntegerProperty(p, "DefaultLocation"), 0);
+  EXPECT_EQ(fw::ColorProperty(p, "BackgroundColor").rgb, 0xFFFFFFu);
+  EXPECT_EQ(p.size(), fw::Window::DeclaredProperties().size());
+  EXPECT_EQ(about.MenuBar(), nullptr);
+}
+
+TEST_F(AboutTest, ControlsReadFromTheTopNameByAuthorButton) {
+  ChooseAbout();
+  const Author& about = Author::Instance();
+  const struct {
+    const char* name;
+    std::int64_t left, top, width, height, tabIndex;
+    const char* text;
+    bool multiline;
+  } rows[] = {
+      {"StaticText1", 115, 64, 80, 21, 0, "Pelvaro", true},
+      {"PushButton1", 27, 97, 257, 32, 2, "Visit my web site for updates", false},
+      {"StaticText3", 110, 13, 85, 20, 3, "Tessimo", false},
+      {"StaticText4", 141, 37, 49, 20, 4, "by", false},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const auto& control = about.ControlAs<fw::RectControl>(row.name);
+    const fw::PropertyValues& p = control.Properties();
+    EXPECT_EQ(p.size(), control.DeclaredProperties().size());
+    EXPECT_EQ(control.Left(), row.left);
+    EXPECT_EQ(control.Top(), row.top);
+    EXPECT_EQ(control.Width(), row.width);
+    EXPECT_EQ(control.Height(), row.height);
+    EXPECT_EQ(fw::IntegerProperty(p, "TabIndex"), row.tabIndex);
+    EXPECT_EQ(fw::StringProperty(p, "InitialParent"), "");
+    EXPECT_EQ(fw::IntegerProperty(p, "TabPanelIndex"), 0);
+    EXPECT_EQ(fw::IntegerProperty(p, "Index"), -2147483648LL);
+    const bool isButton = std::string(control.ClassName()) == "PushButton";
+    EXPECT_EQ(fw::StringProperty(p, isButton ? "Caption" : "Text"), row.text);
+    if (!isButton) {
+      EXPECT_EQ(fw::BooleanProperty(p, "Multiline"), row.multiline);
+    }
+    EXPECT_EQ(fw::SingleProperty(p, "FontSize"), isButton ? 12.0f : 0.0f);
+  }
+  EXPECT_FALSE(about.PushButton1().Default());
+}
+
+}  // namespace

@@ -1,0 +1,109 @@
+// Start-up and the end of a run: the application object and its version data, the classes the
+// program registers, the main window it opens, the default button, and closing.
+#include "app/startup.h"
+
+#include <gtest/gtest.h>
+
+#include "app/author.h"
+#include "app/menu.h"
+#include "framework/application.h"
+#include "framework/services.h"
+#include "framework/testing.h"
+#include "tests/support/app_fixture.h"
+
+namespace {
+
+class StartupTest : public AppFixture {};
+
+TEST_F(StartupTest, TheApplicationObjectKeepsItsVersionDataAsGiven) {
+  const fw::Application* app = fw::App();
+  ASSERT_NE(app, nullptr);
+  EXPECT_EQ(app->MajorVersion(), 1);
+  EXPECT_EQ(app->MinorVersion(), 3);
+  EXPECT_EQ(app->BugVersion(), 4);
+  EXPECT_EQ(app->NonReleaseVersion(), 0);
+  EXPECT_EQ(app->StageCode(), 3);
+  EXPECT_EQ(app->LongVersion(), "Version 1.3.5");
+  EXPECT_EQ(app->ShortVersion(), "1.3.5");
+  EXPECT_EQ(app->PackageInfo(), "Pelvaro");
+  EXPECT_EQ(window().Title(), "Tessimo 1.3.6");
+  EXPECT_DOUBLE_EQ(fw::RuntimeBuildVersion(), 2021.011);
+  for (const char* name : {"Window1", "Menu", "Author", "Tessimo"}) {
+    EXPECT_TRUE(fw::RuntimeClassRegistered(name)) << name;
+  }
+}
+
+TEST_F(StartupTest, StartUpOpensOneMainWindowAndNothingElse) {
+  ASSERT_EQ(fw::OpenWindows().size(), 1u);
+  EXPECT_EQ(fw::OpenWindows().front(), &window());
+  EXPECT_TRUE(window().IsVisible());
+  EXPECT_EQ(fw::GetImplicitWindow(Author::kClassName), nullptr);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(StartupTest, ReturnPressesCalculateOnTheCalculatorTabOnly) {
+  fw::testing::PressKey(window().whole1(), fw::testing::Key::Return);
+  EXPECT_EQ(window().keeptrack().Text(), "1");
+
+  window().TabPanel1().SetValue(1);
+  fw::testing::PressKey(window().main(), fw::testing::Key::Return);
+  fw::testing::PressKey(window().dec(), fw::testing::Key::Return);
+  // Neither Fraction to Decimal (which would answer "Undefined") nor Calculate ran.
+  EXPECT_EQ(window().answerd().Text(), "");
+  EXPECT_EQ(window().main2().Text(), "");
+  EXPECT_EQ(window().keeptrack().Text(), "1");
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowQuitsWithExitCodeZero) {
+  fw::testing::ResetQuit();
+  window().Close();
+  fw::testing::ProcessEvents();
+  EXPECT_TRUE(fw::QuitRequested());
+  fw::RuntimeRun();  // returns at once
+  EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(StartupTest, ClosingTheMainWindowQuitsAlsoWithTheAboutWindowOpen) {
+  fw::testing::ResetQuit();
+  ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
+  ASSERT_NE(fw::GetImplicitWindow(Author::kClassName), nullptr);
+  window().Close();
+  fw::testing::ProcessEvents();
+  EXPECT_TRUE(fw::QuitRequested());
+  fw::RuntimeRun();
+  EXPECT_EQ(fw::RuntimeExit(), 0);
+}
+
+TEST_F(StartupTest, TheApplicationCanBeOpenedAgainAfterItsWindowClosed) {
+  const std::shared_ptr<Menu> bar = Menu::Instance();
+  window().whole1().SetText("12");
+  window().Close();
+  fw::testing::ProcessEvents();
+  EXPECT_EQ(fw::GetImplicitWindow(Window1::kClassName), nullptr);
+
+  OpenApplication();
+  EXPECT_EQ(window().whole1().Text(), "");
+  EXPECT_EQ(window().ControlNames().size(), 55u);
+  EXPECT_EQ(Menu::Instance(), bar);
+  EXPECT_EQ(window().MenuBar(), bar);
+  EXPECT_EQ(fw::App()->MenuBar(), bar);
+  EXPECT_TRUE(messages.empty());
+}
+
+TEST(CallFunctionWithExceptionHandling, GivesBackRuntimeExceptionsOnly) {
+  int calls = 0;
+  EXPECT_EQ(CallFunctionWithExceptionHandling([](void* n) { ++*static_cast<int*>(n); }, &calls),
+            nullptr);
+  EXPECT_EQ(calls, 1);
+
+  const std::exception_ptr raised = CallFunctionWithExceptionHandling(
+      [](void*) { throw fw::NilObjectException("nothing there"); }, nullptr);
+  ASSERT_NE(raised, nullptr);
+  EXPECT_THROW(std::rethrow_exception(raised), fw::NilObjectException);
+
+  EXPECT_THROW(
+      CallFunctionWithExceptionHandling([](void*) { throw std::logic_error("other"); }, nullptr),
+      std::logic_error);
+}
+
+}  // namespace

@@ -1,0 +1,48 @@
+// Shared helpers of the Calculator tests: type two operands, pick the operation, press Calculate
+// and read the four result fields.
+#pragma once
+
+#include <cstdint>
+#include <ostream>
+#include <string>
+
+#include "framework/testing.h"
+#include "tests/support/app_fixture.h"
+
+// Rows of the operation pop-up.
+enum Op : std::int64_t { kPlus = 0, kMinus = 1, kTimes = 2, kDivide = 3 };
+
+struct MixedTexts {
+  std::string whole, num, den;
+};
+
+struct ResultTexts {
+  std::string whole, num, den, decimal;
+  bool operator==(const ResultTexts&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const ResultTexts& r) {
+  return os << "{'" << r.whole << "' '" << r.num << "'/'" << r.den << "' = '" << r.decimal << "'}";
+}
+
+class CalcFixture : public AppFixture {
+ protected:
+  void SetOperands(const MixedTexts& a, const MixedTexts& b) {
+    window().whole1().SetText(a.whole);
+    window().numtop1().SetText(a.num);
+    window().numbottom1().SetText(a.den);
+    window().whole2().SetText(b.whole);
+    window().numtop2().SetText(b.num);
+    window().numbottom2().SetText(b.den);
+  }
+  void Press() { fw::testing::Click(window().PushButton2()); }
+  void Press(const MixedTexts& a, Op op, const MixedTexts& b) {
+    SetOperands(a, b);
+    window().PopupMenu3().SetListIndex(op);
+    Press();
+  }
+  ResultTexts Result() {
+    return {window().EditField3().Text(), window().EditField1().Text(),
+            window().EditField2().Text(), window().EditField4().Text()};
+  }
+};

@@ -1,0 +1,163 @@
+// Whole numbers are exact in the full 64-bit range, and a result that cannot be given exactly
+// says so instead of wrapping around: "Overflow", or "Undefined" for a division by zero. Such a
+// press is still counted, recorded and carried on.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/calc/calc_fixture.h"
+
+namespace {
+
+struct ExactCase {
+  MixedTexts a;
+  Op op;
+  MixedTexts b;
+  ResultTexts expected;
+};
+
+class ExactTest : public CalcFixture {
+ protected:
+  void Check(const std::vector<ExactCase>& cases) {
+    for (const ExactCase& c : cases) {
+      window().EditField4().SetText("stale");
+      const auto start = std::chrono::steady_clock::now();
+      Press(c.a, c.op, c.b);
+      EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+      EXPECT_EQ(Result(), c.expected)
+          << c.a.whole << " " << c.a.num << "/" << c.a.den << " op " << c.op << " " << c.b.whole
+          << " " << c.b.num << "/" << c.b.den;
+    }
+  }
+};
+
+const ResultTexts kOverflow{"", "", "", "Overflow"};
+const ResultTexts kUndefined{"", "", "", "Undefined"};
+const ResultTexts kNothing{"", "", "", "stale"};
+
+TEST_F(ExactTest, WholeNumbersAreExact) {
+  Check({
+      {{"9007199254740993", "", ""},
+       kPlus,
+       {"", "", ""},
+       {"9007199254740993", "", "", "9007199254740992"}},
+      {{"9007199254740991", "", ""},
+       kPlus,
+       {"2", "", ""},
+       {"9007199254740993", "", "", "9007199254740992"}},
+      {{"9007199254740993", "", ""}, kMinus, {"9007199254740994", "", ""}, {"", "-1", "1", "-1"}},
+      {{"9223372036854775807", "", ""},
+       kPlus,
+       {"", "", ""},
+       {"9223372036854775807", "", "", "9.22337203685478e+18"}},
+      {{"-9223372036854775807", "", ""},
+       kMinus,
+       {"", "", ""},
+       {"-9223372036854775807", "", "", "-9.22337203685478e+18"}},
+      {{"", "9007199254740993", "2"},
+       kTimes,
+       {"", "1", "1"},
+       {"4503599627370496", "1", "2", "4503599627370496"}},
+      // 3037000499^2 is the largest square below 2^63.
+      {{"3037000499", "", ""},
+       kTimes,
+       {"3037000499", "", ""},
+       {"9223372030926249001", "", "", "9223372030926248960"}},
+      {{"-4611686018427387904", "", ""},
+       kPlus,
+       {"-4611686018427387903", "", ""},
+       {"-9223372036854775807", "", "", "-9.22337203685478e+18"}},
+      {{"3037000499", "", ""},
+       kDivide,
+       {"", "1", "3037000499"},
+       {"9223372030926249001", "", "", "9223372030926248960"}},
+  });
+}
+
+TEST_F(ExactTest, OverflowInsteadOfWrapAround) {
+  Check({
+      {{"9223372036854775807", "", ""}, kPlus, {"1", "", ""}, kOverflow},
+      {{"-9223372036854775807", "", ""}, kMinus, {"2", "", ""}, kOverflow},
+      {{"3037000500", "", ""}, kTimes, {"3037000500", "", ""}, kOverflow},
+      {{"", "1", "3037000500"}, kPlus, {"", "1", "3037000500"}, kOverflow},
+      {{"", "1", "3037000500"}, kDivide, {"", "3037000500", "1"}, kOverflow},
+      {{"4611686018427387904", "", "2"}, kPlus, {"", "", ""}, kOverflow},
+      // -2^63 fits, but as a whole part it would have to be written without its sign first.
+      {{"-4611686018427387904", "", ""}, kPlus, {"-4611686018427387904", "", ""}, kOverflow},
+      {{"9223372036854775808", "", ""}, kPlus, {"", "", ""}, kOverflow},
+      {{"", "", "99999999999999999999"}, kTimes, {"", "1", "2"}, kOverflow},
+      {{"", "1", "2"}, kMinus, {"", "", "-9223372036854775808"}, kOverflow},
+      {{"INF", "", ""}, kTimes, {"", "1", "2"}, kOverflow},
+      {{"", "NAN", "2"}, kPlus, {"", "1", "2"}, kOverflow},
+      {{"1e30", "", ""}, kPlus, {"", "", ""}, kOverflow},
+  });
+}
+
+TEST_F(ExactTest, DivisionByZeroIsUndefined) {
+  Check({
+      {{"", "1", "2"}, kDivide, {"0", "", ""}, kUndefined},
+      {{"", "1", "2"}, kDivide, {"", "", ""}, kUndefined},
+      {{"", "", ""}, kDivide, {"", "0.9", "3"}, kUndefined},
+      {{"", "-1", "2"}, kDivide, {"-0.5", "0", "7"}, kUndefined},
+      // Zero divided by something is 0; something times 0 too.
+      {{"", "", ""}, kDivide, {"", "1", "2"}, {"", "", "", "0"}},
+      {{"", "1", "2"}, kTimes, {"0", "", ""}, {"", "", "", "0"}},
+  });
+}
+
+// The denominator guard comes first, then an operand out of range, then a zero divisor, then the
+// arithmetic.
+TEST_F(ExactTest, OrderOfTheChecks) {
+  Check({
+      {{"99999999999999999999", "", "0.5"}, kDivide, {"", "", ""}, kNothing},
+      {{"", "", "99999999999999999999"}, kDivide, {"", "", "0.5"}, kNothing},
+      {{"", "", "99999999999999999999"}, kDivide, {"", "", ""}, kOverflow},
+      {{"", "", ""}, kDivide, {"", "", "99999999999999999999"}, kOverflow},
+      {{"4611686018427387904", "", "2"}, kDivide, {"0", "", ""}, kUndefined},
+  });
+}
+
+// An out-of-range part counts as negative: with a negative numerator beside it, the message is
+// shown and the numerator rewritten as the negation of -2^63, which is -2^63 again.
+TEST_F(ExactTest, OutOfRangePartCountsAsNegative) {
+  Press({"99999999999999999999", "-1", "2"}, kPlus, {"", "1", "2"});
+  EXPECT_EQ(messages.size(), 1u);
+  EXPECT_EQ(window().numtop1().Text(), "1");
+  Press({"-1", "-99999999999999999999", "2"}, kPlus, {"", "1", "2"});
+  EXPECT_EQ(messages.size(), 2u);
+  EXPECT_EQ(window().numtop1().Text(), "-9223372036854775808");
+  EXPECT_EQ(Result(), kOverflow);
+}
+
+// A prime denominator near 2^63 and a composite one near 10^18 reach reduce through Calculate.
+TEST_F(ExactTest, LargeDenominatorsReduceAtOnce) {
+  Check({
+      {{"", "1", "9223372036854775783"},
+       kPlus,
+       {"", "", ""},
+       {"", "1", "9223372036854775783", "1.0842021724855e-19"}},
+      {{"", "1", "1000000000000000000"},
+       kTimes,
+       {"", "500000000", "1"},
+       {"", "1", "2000000000", "5e-10"}},
+      {{"", "1", "999999999"},
+       kDivide,
+       {"", "999999999", "1000000000"},
+       {"", "1000000000", "999999998000000001", "1.000000002e-09"}},
+  });
+}
+
+TEST_F(ExactTest, OverflowedPressIsRecordedAndCarried) {
+  window().multiple().SetValue(true);
+  Press({"9223372036854775807", "", ""}, kPlus, {"1", "", ""});
+  EXPECT_EQ(window().keeptrack().Text(), "1");
+  EXPECT_EQ(window().decimaltemp().List(0), "Overflow");
+  EXPECT_EQ(window().wholetemp().List(0) + window().numtemp().List(0), "");
+  EXPECT_EQ(window().whole1().Text() + " " + window().numtop1().Text() + "/" +
+                window().numbottom1().Text(),
+            "0 0/1");
+}
+
+}  // namespace

@@ -1,0 +1,97 @@
+// reduce and reduction: the fraction of trial division up to half the denominator, computed in
+// bounded time, with the sign on the numerator and (reduce) the decimal of the whole result.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "tests/calc/calc_fixture.h"
+
+namespace {
+
+struct ReduceCase {
+  std::string num, den, whole;
+  std::string numAfter, denAfter, decimal;
+};
+
+class ReduceTest : public CalcFixture {};
+
+TEST_F(ReduceTest, Reduce) {
+  const std::vector<ReduceCase> cases = {
+      {"2", "4", "3", "1", "2", "3.5"},
+      {"8", "12", "2", "2", "3", "2.66666666666667"},
+      {"0", "4", "2", "0", "1", "2"},
+      {"0", "5", "", "0", "5", "0"},
+      {"0", "6", "", "0", "1", "0"},
+      {"2", "2", "", "2", "2", "1"},
+      {"3", "3", "", "3", "3", "1"},
+      {"5", "5", "", "5", "5", "1"},
+      {"4", "4", "", "1", "1", "1"},
+      {"9", "9", "", "1", "1", "1"},
+      {"1000", "1000", "", "1", "1", "1"},
+      {"4", "8", "", "1", "2", "0.5"},
+      {"-6", "8", "", "-3", "4", "-0.75"},
+      {"6", "-8", "", "-3", "4", "-0.75"},
+      {"-6", "-8", "", "3", "4", "0.75"},
+      {"1", "4", "-2", "1", "4", "-2.25"},
+      {"-1", "4", "-2", "-1", "4", "-2.25"},
+      {"3", "1", "", "3", "1", "3"},
+      // A zero denominator divides nothing and gives an infinite or undefined decimal.
+      {"1", "0", "", "1", "0", "INF"},
+      {"-1", "0", "", "1", "0", "INF"},
+      {"1", "0", "-2", "1", "0", "-INF"},
+      {"0", "0", "", "0", "0", "NAN"},
+      {"", "", "", "0", "0", "NAN"},
+      // 3215031751 = 151 x 751 x 28351 passes Miller-Rabin for bases 2, 3, 5 and 7.
+      {"151", "3215031751", "", "1", "21291601", "4.69668767510719e-08"},
+      // The largest prime below 2^63 stays, numerator and all.
+      {"9223372036854775782", "9223372036854775783", "", "9223372036854775782",
+       "9223372036854775783", "1"},
+      {"9223372036854775783", "9223372036854775783", "", "9223372036854775783",
+       "9223372036854775783", "1"},
+      // 2^63 - 1 = 7^2 x 73 x 127 x 337 x 92737 x 649657.
+      {"-7", "9223372036854775807", "", "-1", "1317624576693539401", "-7.58941520739853e-19"},
+      // 998244353 x 1000000007, two primes near 10^9.
+      {"998244353", "998244359987710471", "", "1", "1000000007", "9.99999993e-10"},
+      {"500000000000000000", "1000000000000000000", "", "1", "2", "0.5"},
+  };
+  for (const ReduceCase& c : cases) {
+    window().EditField1().SetText(c.num);
+    window().EditField2().SetText(c.den);
+    window().EditField3().SetText(c.whole);
+    const auto start = std::chrono::steady_clock::now();
+    window().reduce();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
+    EXPECT_EQ(window().EditField1().Text() + "/" + window().EditField2().Text(),
+              c.numAfter + "/" + c.denAfter)
+        << c.num << "/" << c.den;
+    EXPECT_EQ(window().EditField4().Text(), c.decimal) << c.num << "/" << c.den;
+    EXPECT_EQ(window().EditField3().Text(), c.whole);
+  }
+}
+
+TEST_F(ReduceTest, Reduction) {
+  const std::vector<std::vector<std::string>> cases = {
+      {"62500", "100000", "5", "8"},
+      {"100000", "100000", "1", "1"},
+      {"3", "100000", "3", "100000"},
+      {"16", "16", "1", "1"},
+      {"0", "8", "0", "1"},
+      {"10", "64", "5", "32"},
+      {"", "", "0", "0"},
+      {"-6", "8", "-3", "4"},
+      {"7", "7", "7", "7"},
+  };
+  window().EditField4().SetText("untouched");
+  for (const auto& c : cases) {
+    window().topnum().SetText(c[0]);
+    window().bnum().SetText(c[1]);
+    window().reduction();
+    EXPECT_EQ(window().topnum().Text() + "/" + window().bnum().Text(), c[2] + "/" + c[3])
+        << c[0] << "/" << c[1];
+  }
+  EXPECT_EQ(window().EditField4().Text(), "untouched");
+}
+
+}  // namespace

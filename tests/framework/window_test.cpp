@@ -1,0 +1,166 @@
+// Windows: building through the hooks, the control registry, closing, the implicit instance and
+// the window's own properties.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "framework/application.h"
+#include "framework/exceptions.h"
+#include "tests/framework/framework_fixture.h"
+
+namespace {
+
+class WindowTest : public FrameworkTest {};
+
+TEST_F(WindowTest, ConstructorRunsTheHooksInOrderRegistersAndShows) {
+  TestWindow& window = Open([](TestWindow&) {});
+  EXPECT_EQ(window.hooks, (std::vector<std::string>{"Layout", "CreateControls", "AddMenuHandlers",
+                                                    "EnableMenuItems"}));
+  EXPECT_TRUE(window.IsOpen());
+  EXPECT_TRUE(window.IsVisible());
+  EXPECT_EQ(window.Title(), "Test");
+  EXPECT_EQ(fw::GetImplicitWindow("TestWindow"), &window);
+  EXPECT_EQ(fw::OpenWindows().front(), &window);
+}
+
+TEST_F(WindowTest, AWindowWhoseRecordSaysInvisibleStaysHidden) {
+  TestWindow& window =
+      Open([](TestWindow&) {}, WindowRecord(100, 100, "Hidden").Boolean("Visible", false));
+  EXPECT_TRUE(window.IsOpen());
+  EXPECT_FALSE(window.IsVisible());
+  window.Show();
+  EXPECT_TRUE(window.IsVisible());
+}
+
+TEST_F(WindowTest, ControlsAreFoundByNameInRegistrationOrder) {
+  TestWindow& window = Open([](TestWindow& w) {
+    w.Add<fw::TabPanel>("TabPanel1", Placed(7, 7, 375, 344).String("TabDefinition", "A\rB"));
+    w.Add<fw::TextField>("whole1", Placed(74, 78, 42, 22, "TabPanel1", 1));
+    w.Add<fw::Listbox>("operation", Placed(351, 577, 100, 100).Boolean("Visible", false));
+  });
+  EXPECT_EQ(window.ControlNames(), (std::vector<std::string>{"TabPanel1", "whole1", "operation"}));
+  EXPECT_EQ(window.ControlAs<fw::TextField>("whole1").Name(), "whole1");
+  EXPECT_EQ(window.ControlByName("nothing"), nullptr);
+  EXPECT_THROW(window.ControlAs<fw::TextField>("nothing"), fw::NilObjectException);
+  EXPECT_THROW(window.ControlAs<fw::CheckBox>("whole1"), fw::IllegalCastException);
+  // The class a control is converted to must be its own or a base of it.
+  EXPECT_NO_THROW(window.ControlAs<fw::RectControl>("whole1"));
+}
+
+TEST_F(WindowTest, ANameIsRegisteredOnce) {
+  TestWindow& window = Open([](TestWindow& w) { w.Add<fw::Label>("same", Placed(0, 0, 1, 1)); });
+  EXPECT_THROW(window.AddControl("same", window.New<fw::Label>()), fw::RuntimeException);
+  EXPECT_EQ(window.ControlNames().size(), 1u);
+}
+
+TEST_F(WindowTest, ARecordNamingAMissingParentRaises) {
+  TestWindow& window = Open([](TestWindow&) {});
+  window.AddControl("orphan", window.New<fw::TextField>());
+  EXPECT_THROW(window.ControlAs<fw::TextField>("orphan").SetProperties(
+                   Placed(1, 1, 10, 10, "nobody", 1).Bytes()),
+               fw::NilObjectException);
+}
+
+TEST_F(WindowTest, CloseRunsCloseOnceUnregistersAndDeletesTheWindowLater) {
+  TestWindow& window = Open([](TestWindow&) {});
+  bool destroyed = false;
+  struct Flag {
+    bool* flag;
+    ~Flag() { *flag = true; }
+  };
+  auto flag = std::shared_ptr<Flag>(new Flag{&destroyed});
+  window.onClose = [flag] {};
+  flag.reset();
+  window.Close();
+  window.Close();  // already closed: nothing more
+  EXPECT_EQ(window.closes, 1);
+  EXPECT_FALSE(window.IsOpen());
+  EXPECT_EQ(fw::GetImplicitWindow("TestWindow"), nullptr);
+  EXPECT_TRUE(fw::OpenWindows().empty());
+  EXPECT_FALSE(destroyed);  // still usable by the handler that closed it
+  fw::testing::ProcessEvents();
+  EXPECT_TRUE(destroyed);
+}
+
+TEST_F(WindowTest, ShowBringsAWindowToTheFront) {
+  TestWindow& first = Open([](TestWindow&) {});
+  TestWindow& second = Open([](TestWindow&) {});
+  EXPECT_EQ(fw::OpenWindows(), (std::vector<fw::Window*>{&second, &first}));
+  first.Show();
+  EXPECT_EQ(fw::OpenWindows(), (std::vector<fw::Window*>{&first, &second}));
+  // Both are of the same class; the implicit instance is the one opened last.
+  EXPECT_EQ(fw::GetImplicitWindow("TestWindow"), &second);
+}
+
+TEST_F(WindowTest, WindowAsChecksTheClass) {
+  TestWindow& window = Open([](TestWindow&) {});
+  EXPECT_EQ(&fw::WindowAs<TestWindow>(&window), &window);
+  EXPECT_THROW(fw::WindowAs<TestWindow>(nullptr), fw::NilObjectException);
+  struct OtherWindow : fw::Window {
+    const char* ClassName() const override { return "Other"; }
+  } other;
+  EXPECT_THROW(fw::WindowAs<TestWindow>(&other), fw::IllegalCastException);
+}
+
+TEST_F(WindowTest, EventBindingsCallTheWindowMethodWithTheControl) {
+  struct BoundWindow : TestWindow {
+    void Pressed(fw::PushButton& button) { pressed.push_back(button.Name()); }
+    bool Key(fw::TextField& field, const std::string& key) {
+      pressed.push_back(field.Name() + ":" + key);
+      return false;
+    }
+    std::vector<std::string> pressed;
+  };
+  auto& window = fw::NewWindow<BoundWindow>();
+  window.createControls = [](TestWindow& self) {
+    auto& w = static_cast<BoundWindow&>(self);
+    w.AddEventHandler(w.Add<fw::PushButton>("PushButton3", Placed(0, 0, 50, 20)),
+                      &BoundWindow::Pressed);
+    w.AddEventHandler(w.Add<fw::TextField>("topper", Placed(0, 30, 50, 20)), &BoundWindow::Key);
+  };
+  window.Constructor();
+  fw::testing::Click(window.ControlAs<fw::PushButton>("PushButton3"));
+  fw::testing::TypeKeys(window.ControlAs<fw::TextField>("topper"), "7");
+  EXPECT_EQ(window.pressed, (std::vector<std::string>{"PushButton3", "topper:7"}));
+}
+
+TEST_F(WindowTest, OffTheMainThreadWindowAndControlOperationsRaise) {
+  TestWindow& window = Open([](TestWindow& w) { w.Add<fw::TextField>("f", Placed(0, 0, 9, 9)); });
+  auto& field = window.ControlAs<fw::TextField>("f");
+  const std::vector<std::pair<const char*, std::function<void()>>> operations = {
+      {"TextField::Text", [&] { (void)field.Text(); }},
+      {"TextField::SetText", [&] { field.SetText("x"); }},
+      {"Window::ControlByName", [&] { (void)window.ControlByName("f"); }},
+      {"Window::Show", [&] { window.Show(); }},
+      {"OpenWindows", [] { (void)fw::OpenWindows(); }},
+  };
+  for (const auto& [what, operation] : operations) {
+    bool raised = false;
+    std::thread worker([&, op = operation] {
+      try {
+        op();
+      } catch (const fw::ThreadAccessingUIException&) {
+        raised = true;
+      }
+    });
+    worker.join();
+    EXPECT_TRUE(raised) << what;
+  }
+  EXPECT_EQ(field.Text(), "");
+}
+
+TEST_F(WindowTest, RenderingWritesAPngOfTheWholeWindow) {
+  TestWindow& window = Open([](TestWindow& w) {
+    w.Add<fw::PushButton>("b", Placed(10, 10, 80, 25).String("Caption", "Calculate"));
+  });
+  const auto path = std::filesystem::temp_directory_path() / "tessimo-fw-test" / "sub" / "w.png";
+  std::filesystem::remove_all(path.parent_path());
+  ASSERT_TRUE(fw::testing::RenderToPng(window, path.string()));
+  EXPECT_GT(std::filesystem::file_size(path), 100u);
+  std::filesystem::remove_all(path.parent_path().parent_path());
+}
+
+}  // namespace
