@@ -10,7 +10,7 @@ namespace calc::conversion {
 
 // Shown by Fraction to Decimal when the denominator has no whole part to divide by.
 inline constexpr char kUndefined[] = "Undefined";
-// Shown by Decimal to Fraction when a whole part or a count of feet leaves the 64-bit range.
+// Shown when a whole part, a numerator, a denominator or a count of feet leaves the 64-bit range.
 inline constexpr char kOverflow[] = "Overflow";
 
 // Whether a magnitude has a whole part that a 64-bit signed integer holds: below 2^63.

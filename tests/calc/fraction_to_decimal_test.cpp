@@ -73,4 +73,23 @@ TEST_F(FractionToDecimal, DenominatorBelowOneIsUndefined) {
   for (const Row& row : rows) Run(row);
 }
 
+
+// A part whose whole number lies beyond the 64-bit range has no exact truncation: "Overflow"
+// instead of a meaningless (often negative) decimal. The largest whole part that fits converts.
+TEST_F(FractionToDecimal, PartsBeyondSixtyFourBitsOverflow) {
+  // clang-format off
+  const Row rows[] = {
+      {"1e300", "1", "2", "Overflow"},
+      {"3", "1e19", "2", "Overflow"},
+      {"3", "1", "1e19", "Overflow"},
+      {"", "1", "INF", "Overflow"},
+      {"-1e300", "1", "2", "Overflow"},
+      {"-1e300", "1", "0", "Undefined"},  // a zero denominator is tested before the parts
+      {"9223372036854774784", "1", "2", "9223372036854774784"},
+      {"-9223372036854774784", "1", "2", "-9223372036854774784"},
+  };
+  // clang-format on
+  for (const Row& row : rows) Run(row);
+}
+
 }  // namespace
