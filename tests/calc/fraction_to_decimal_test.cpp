@@ -73,7 +73,6 @@ TEST_F(FractionToDecimal, DenominatorBelowOneIsUndefined) {
   for (const Row& row : rows) Run(row);
 }
 
-
 // A part whose whole number lies beyond the 64-bit range has no exact truncation: "Overflow"
 // instead of a meaningless (often negative) decimal. The largest whole part that fits converts.
 TEST_F(FractionToDecimal, PartsBeyondSixtyFourBitsOverflow) {
