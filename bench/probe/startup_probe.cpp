@@ -1,0 +1,16 @@
+// Starts Tessimo as the program does, up to its main window shown (offscreen), then exits. The
+// start-up benchmark times whole runs of this process.
+#include <cstdlib>
+
+#include "app/startup.h"
+#include "framework/application.h"
+#include "framework/testing.h"
+#include "window/window1.h"
+
+int main(int argc, char** argv) {
+  setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  fw::RuntimeInit(argc, argv);
+  OpenApplication();
+  fw::testing::ProcessEvents();
+  return Window1::Instance().IsVisible() ? 0 : 1;
+}
