@@ -140,7 +140,12 @@ std::string Str(double value) {
     return std::to_string(static_cast<std::int64_t>(value));
   }
   char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.15g", value);
+  // Next to the largest double, fifteen digits can round past it ("1.79769313486232e+308" reads
+  // as infinite): drop digits until the text reads back as a finite value.
+  for (int digits = 15; digits > 0; --digits) {
+    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
+    if (std::isfinite(Val(buffer))) break;
+  }
   // Fifteen digits can round a non-whole value to a whole one ("1e+15"); print that as the
   // whole value prints, so the text reads back to a value printed the same way.
   const double shown = Val(buffer);

@@ -52,7 +52,8 @@ std::vector<std::string> RecordEntries::Names() const {
 
 std::string RecordEntries::Bytes() const {
   fw::PropertyRecord record;
-  for (const auto& [name, value] : entries_) {
+  for (const auto& entry : entries_) {
+    const std::string& name = entry.first;
     std::visit(
         [&record, &name](const auto& v) {
           using T = std::decay_t<decltype(v)>;
@@ -70,7 +71,7 @@ std::string RecordEntries::Bytes() const {
             record.String(name, v);
           }
         },
-        value);
+        entry.second);
   }
   return record.Bytes();
 }

@@ -114,6 +114,7 @@ TEST(ValueFunctions, StrOfADouble) {
       {1e-7, "1e-07"},
       {kInf, "INF"},
       {-kInf, "-INF"},
+      {-1.7976931348623157e308, "-1.7976931348623e+308"},  // 15 digits would read as -INF
       {std::nan(""), "NAN"},
   };
   for (const auto& [value, text] : cases) EXPECT_EQ(fw::Str(value), text) << value;
