@@ -24,7 +24,9 @@ double MeanMicros(const std::vector<Clock::duration>& samples, std::size_t from)
   return std::chrono::duration<double, std::micro>(total).count() / kWindow;
 }
 
-std::size_t HeapInUse() { return mallinfo2().uordblks; }
+std::size_t HeapInUse() {
+  return mallinfo2().uordblks;
+}
 
 void HistoryOfAHundredThousandPresses(benchmark::State& state) {
   Window1& w = Window1::Instance();

@@ -1,13 +1,14 @@
 // Fuzzes the real main window: the input becomes a sequence of user actions (texts set or typed
 // into any field, any button, check box or pop-up row, Undo, Reset, a tab switch). No sequence
 // may crash, and every press and Undo must stay under 10 ms.
+#include <time.h>
+
 #include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <time.h>
 
 #include "app/startup.h"
 #include "framework/application.h"
