@@ -57,12 +57,35 @@ class ScreenshotTest : public AppFixture {
   }
 };
 
+// Each tab with a real result on it, as a person would see it.
 TEST_F(ScreenshotTest, BothTabsAndTheAboutWindow) {
-  window().TabPanel1().SetValue(0);
-  Render(window(), "calculator.png", 395, 362);
-  window().TabPanel1().SetValue(1);
-  Render(window(), "fraction-decimal.png", 395, 362);
-  ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
+  Window1& w = window();
+  w.TabPanel1().SetValue(0);
+  fw::testing::TypeKeys(w.whole1(), "1");
+  fw::testing::TypeKeys(w.numtop1(), "2");
+  fw::testing::TypeKeys(w.numbottom1(), "3");
+  fw::testing::TypeKeys(w.numtop2(), "3");
+  fw::testing::TypeKeys(w.numbottom2(), "4");
+  w.PopupMenu3().SetListIndex(2);
+  fw::testing::Click(w.PushButton2());
+  ASSERT_EQ(w.EditField3().Text() + " " + w.EditField1().Text() + "/" + w.EditField2().Text() +
+                " = " + w.EditField4().Text(),
+            "1 1/4 = 1.25");
+  Render(w, "calculator.png", 395, 362);
+
+  w.TabPanel1().SetValue(1);
+  w.main().SetText("1");
+  w.topper().SetText("3");
+  w.bottomer().SetText("8");
+  fw::testing::Click(w.PushButton3());
+  w.dec().SetText("2.4375");
+  fw::testing::Click(w.CheckBox2());
+  fw::testing::Click(w.PushButton4());
+  ASSERT_EQ(w.answerd().Text(), "1.375");
+  ASSERT_EQ(w.main2().Text() + " " + w.topnum().Text() + "/" + w.bnum().Text(), "2 7/16");
+  Render(w, "fraction-decimal.png", 395, 362);
+
+  ASSERT_TRUE(fw::testing::ChooseMenuItem(w, "fraction"));
   Render(Author::Instance(), "about.png", 304, 149);
 }
 
