@@ -14,13 +14,7 @@ const WindowLook kAboutWindowLook{304, 149, "About the Author", false, 0, kWhite
 }  // namespace
 
 Author& Author::Instance() {
-  fw::Window* open = fw::GetImplicitWindow(kClassName);
-  if (open == nullptr) {
-    Author& created = fw::NewWindow<Author>();
-    created.Constructor();
-    open = &created;
-  }
-  return fw::WindowAs<Author>(open);
+  return ImplicitInstance<Author>();
 }
 
 void Author::Layout() {

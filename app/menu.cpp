@@ -20,7 +20,6 @@ struct ItemSpec {
 template <class T>
 std::unique_ptr<fw::MenuItem> MakeItem(const ItemSpec& spec) {
   std::unique_ptr<fw::MenuItem> item = std::make_unique<T>();
-  if (item == nullptr) throw fw::NilObjectException("no menu item " + std::string(spec.name));
   item->SetName(spec.name);
   item->SetAutoEnabled(spec.autoEnabled);
   item->SetText(spec.text);

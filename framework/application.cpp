@@ -7,7 +7,6 @@
 #include "framework/application.h"
 
 #include <QApplication>
-#include <cstdio>
 #include <iostream>
 #include <set>
 #include <string>

@@ -86,14 +86,7 @@ struct TabPanelImpl : ControlImpl {
   }
 
   void SetTabs(const std::string& definition) {
-    titles.clear();
-    std::size_t start = 0;
-    while (!definition.empty()) {
-      const std::size_t cr = definition.find('\r', start);
-      titles.push_back(definition.substr(start, cr == std::string::npos ? cr : cr - start));
-      if (cr == std::string::npos) break;
-      start = cr + 1;
-    }
+    titles = detail::SplitRows(definition);
     while (pages.size() < titles.size()) {
       auto* page = new QWidget(frame);
       page->hide();

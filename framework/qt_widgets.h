@@ -136,6 +136,19 @@ namespace detail {
 inline bool Has(const PropertyValues& values, std::string_view name) {
   return values.find(name) != values.end();
 }
+// The items of a list property ("row\rrow\r..."); the empty text has none.
+inline std::vector<std::string> SplitRows(const std::string& text) {
+  std::vector<std::string> rows;
+  if (text.empty()) return rows;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t cr = text.find('\r', start);
+    rows.push_back(text.substr(start, cr == std::string::npos ? std::string::npos : cr - start));
+    if (cr == std::string::npos) break;
+    start = cr + 1;
+  }
+  return rows;
+}
 // Captions are plain text: '&' must not turn into a keyboard mnemonic.
 inline QString Caption(const std::string& text) {
   return QString::fromStdString(text).replace(QLatin1Char('&'), QLatin1String("&&"));

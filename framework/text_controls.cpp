@@ -15,22 +15,8 @@
 namespace fw {
 namespace {
 
-std::vector<std::string> SplitRows(const std::string& text) {
-  std::vector<std::string> rows;
-  if (text.empty()) return rows;
-  std::size_t start = 0;
-  for (;;) {
-    const std::size_t cr = text.find('\r', start);
-    rows.push_back(text.substr(start, cr == std::string::npos ? std::string::npos : cr - start));
-    if (cr == std::string::npos) break;
-    start = cr + 1;
-  }
-  return rows;
-}
-
-bool Has(const PropertyValues& values, std::string_view name) {
-  return values.find(name) != values.end();
-}
+using detail::Has;
+using detail::SplitRows;
 
 void SetColor(QWidget& widget, QPalette::ColorRole role, std::uint32_t rgb) {
   QPalette palette = widget.palette();

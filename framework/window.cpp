@@ -111,7 +111,7 @@ bool WindowImpl::PressDefaultButton() {
 }
 
 void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
-  auto has = [&](std::string_view key) { return changed.find(key) != changed.end(); };
+  auto has = [&](std::string_view key) { return detail::Has(changed, key); };
   auto integer = [&](std::string_view key, std::int64_t fallback) {
     auto it = props.find(key);
     return it == props.end() ? fallback : std::get<std::int64_t>(it->second);

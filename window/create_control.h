@@ -1,5 +1,6 @@
-// Creating one control of a window: make it, register it under its name, find it again by name,
-// apply its record and, when it has one, bind its handler right away, before the next control.
+// Building the program's windows: the single-instance accessor of a window class, and creating
+// one control of a window: make it, register it under its name, find it again by name, apply its
+// record and, when it has one, bind its handler right away, before the next control.
 #pragma once
 
 #include <string>
@@ -8,6 +9,18 @@
 #include "window/records.h"
 
 namespace window {
+
+// The open window of class W, created and built when none is open.
+template <class W>
+W& ImplicitInstance() {
+  fw::Window* open = fw::GetImplicitWindow(W::kClassName);
+  if (open == nullptr) {
+    W& created = fw::NewWindow<W>();
+    created.Constructor();
+    open = &created;
+  }
+  return fw::WindowAs<W>(open);
+}
 
 template <class C>
 C& CreateControl(fw::Window& window, const RecordEntries& record) {
@@ -21,8 +34,7 @@ C& CreateControl(fw::Window& window, const RecordEntries& record) {
 // The same, then the handler (a method of the window's class) goes on the control's event.
 template <class C, class Handler>
 void CreateControl(fw::Window& window, const RecordEntries& record, Handler handler) {
-  CreateControl<C>(window, record);
-  window.AddEventHandler(window.ControlAs<C>(record.Name()), handler);
+  window.AddEventHandler(CreateControl<C>(window, record), handler);
 }
 
 }  // namespace window

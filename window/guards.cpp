@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/integers.h"
 #include "framework/services.h"
 #include "framework/value.h"
 #include "window/window1.h"
@@ -16,17 +17,16 @@ constexpr const char* kDenominatorMessage =
 constexpr const char* kPositiveMessage = "This field can only accept positive integers.";
 
 // A negative denominator becomes the magnitude of its integer part ("-2.5" becomes "2"). The key
-// being pressed is not part of the text yet. The negation is done in unsigned arithmetic: a
-// value beyond the 64-bit range has the integer part -2^63, which has no positive counterpart,
-// and the field then shows "-9223372036854775808".
+// being pressed is not part of the text yet. The negation wraps around: a value beyond the
+// 64-bit range has the integer part -2^63, which has no positive counterpart, and the field then
+// shows "-9223372036854775808".
 void MakeDenominatorPositive(fw::TextField& field) {
   const std::string text = field.Text();
   const std::int64_t t = fw::TruncText(text);
   const double v = fw::Val(text);
   if (v < 0) {
     fw::MsgBox(kDenominatorMessage);
-    const std::uint64_t magnitude = 0 - static_cast<std::uint64_t>(t);
-    field.SetText(fw::Str(static_cast<std::int64_t>(magnitude)));
+    field.SetText(fw::Str(calc::WrappingNegate(t)));
   }
 }
 

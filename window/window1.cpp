@@ -5,6 +5,7 @@
 #include "app/author.h"
 #include "app/menu.h"
 #include "framework/services.h"
+#include "window/create_control.h"
 #include "window/records.h"
 
 namespace {
@@ -21,13 +22,7 @@ T& Item(const Window1& window, std::string_view name) {
 }  // namespace
 
 Window1& Window1::Instance() {
-  fw::Window* open = fw::GetImplicitWindow(kClassName);
-  if (open == nullptr) {
-    Window1& created = fw::NewWindow<Window1>();
-    created.Constructor();
-    open = &created;
-  }
-  return fw::WindowAs<Window1>(open);
+  return window::ImplicitInstance<Window1>();
 }
 
 void Window1::Layout() {

@@ -25,6 +25,19 @@ inline std::ostream& operator<<(std::ostream& os, const ResultTexts& r) {
   return os << "{'" << r.whole << "' '" << r.num << "'/'" << r.den << "' = '" << r.decimal << "'}";
 }
 
+// One press and the result it must show.
+struct PressCase {
+  MixedTexts a;
+  Op op;
+  MixedTexts b;
+  ResultTexts expected;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const PressCase& c) {
+  return os << c.a.whole << " " << c.a.num << "/" << c.a.den << " op " << c.op << " " << c.b.whole
+            << " " << c.b.num << "/" << c.b.den;
+}
+
 class CalcFixture : public AppFixture {
  protected:
   void SetOperands(const MixedTexts& a, const MixedTexts& b) {

@@ -11,24 +11,15 @@
 
 namespace {
 
-struct ExactCase {
-  MixedTexts a;
-  Op op;
-  MixedTexts b;
-  ResultTexts expected;
-};
-
 class ExactTest : public CalcFixture {
  protected:
-  void Check(const std::vector<ExactCase>& cases) {
-    for (const ExactCase& c : cases) {
+  void Check(const std::vector<PressCase>& cases) {
+    for (const PressCase& c : cases) {
       window().EditField4().SetText("stale");
       const auto start = std::chrono::steady_clock::now();
       Press(c.a, c.op, c.b);
       EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(100));
-      EXPECT_EQ(Result(), c.expected)
-          << c.a.whole << " " << c.a.num << "/" << c.a.den << " op " << c.op << " " << c.b.whole
-          << " " << c.b.num << "/" << c.b.den;
+      EXPECT_EQ(Result(), c.expected) << c;
     }
   }
 };

@@ -7,21 +7,12 @@
 
 namespace {
 
-struct OperationCase {
-  MixedTexts a;
-  Op op;
-  MixedTexts b;
-  ResultTexts expected;
-};
-
 class OperationsTest : public CalcFixture {
  protected:
-  void Check(const std::vector<OperationCase>& cases) {
-    for (const OperationCase& c : cases) {
+  void Check(const std::vector<PressCase>& cases) {
+    for (const PressCase& c : cases) {
       Press(c.a, c.op, c.b);
-      EXPECT_EQ(Result(), c.expected)
-          << c.a.whole << " " << c.a.num << "/" << c.a.den << " op " << c.op << " " << c.b.whole
-          << " " << c.b.num << "/" << c.b.den;
+      EXPECT_EQ(Result(), c.expected) << c;
     }
   }
 };
