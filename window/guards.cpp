@@ -17,16 +17,16 @@ constexpr const char* kDenominatorMessage =
 constexpr const char* kPositiveMessage = "This field can only accept positive integers.";
 
 // A negative denominator becomes the magnitude of its integer part ("-2.5" becomes "2"). The key
-// being pressed is not part of the text yet. The negation wraps around: a value beyond the
-// 64-bit range has the integer part -2^63, which has no positive counterpart, and the field then
-// shows "-9223372036854775808".
+// being pressed is not part of the text yet. An integer part beyond the 64-bit range has no exact
+// 64-bit magnitude: the field then shows the magnitude of the value in the double form, positive
+// at least, so the next key brings no message again.
 void MakeDenominatorPositive(fw::TextField& field) {
   const std::string text = field.Text();
   const std::int64_t t = fw::TruncText(text);
   const double v = fw::Val(text);
   if (v < 0) {
     fw::MsgBox(kDenominatorMessage);
-    field.SetText(fw::Str(calc::WrappingNegate(t)));
+    field.SetText(t == calc::kOutOfRange ? fw::Str(fw::Abs(v)) : fw::Str(-t));
   }
 }
 

@@ -67,8 +67,9 @@ TEST_F(GuardsTest, DenominatorBeyondTheIntegerRange) {
     const char* after;
   } cases[] = {
       {"-9223372036854775807", "9223372036854775807"},
-      {"-9223372036854775808", "-9223372036854775808"},
-      {"-123456789012345678901234", "-9223372036854775808"},
+      {"-9223372036854775808", "9.22337203685478e+18"},
+      {"-123456789012345678901234", "1.23456789012346e+23"},
+      {"-1e300", "1e+300"},
   };
   for (const auto& c : cases) {
     messages.clear();
@@ -76,6 +77,9 @@ TEST_F(GuardsTest, DenominatorBeyondTheIntegerRange) {
     EXPECT_FALSE(window().numbottom2_KeyDown(window().numbottom2(), "1"));
     EXPECT_EQ(messages.size(), 1u) << c.before;
     EXPECT_EQ(window().numbottom2().Text(), c.after) << c.before;
+    // Repaired once, the field no longer reads as negative.
+    EXPECT_FALSE(window().numbottom2_KeyDown(window().numbottom2(), "1"));
+    EXPECT_EQ(messages.size(), 1u) << c.before;
   }
 }
 
