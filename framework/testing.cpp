@@ -269,6 +269,13 @@ Geometry ShownGeometry(const Control& control) {
   return {origin.x(), origin.y(), widget->width(), widget->height()};
 }
 
+TitleBarButtons ShownTitleBarButtons(const Window& window) {
+  CheckMainThread();
+  const Qt::WindowFlags flags = window.Impl().top->windowFlags();
+  return {flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint),
+          flags.testFlag(Qt::WindowMaximizeButtonHint)};
+}
+
 std::string ControlAt(const Window& window, int x, int y) {
   CheckMainThread();
   QWidget* content = window.Impl().content;

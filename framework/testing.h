@@ -65,6 +65,14 @@ struct Geometry {
   bool operator==(const Geometry&) const = default;
 };
 Geometry ShownGeometry(const Control& control);
+// The buttons the window's title bar offers.
+struct TitleBarButtons {
+  bool close = false;
+  bool minimize = false;
+  bool maximize = false;
+  bool operator==(const TitleBarButtons&) const = default;
+};
+TitleBarButtons ShownTitleBarButtons(const Window& window);
 // The name of the control a click at (x, y) of the window's content would reach ("" for none).
 std::string ControlAt(const Window& window, int x, int y);
 // Forgets an earlier Quit, so the next RuntimeRun runs the event loop again.

@@ -129,6 +129,21 @@ void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
     top->layout()->setSizeConstraint(boolean("Resizeable", true) ? QLayout::SetDefaultConstraint
                                                                  : QLayout::SetFixedSize);
   }
+  if (has("HasCloseButton") || has("HasMinimizeButton") || has("HasMaximizeButton") ||
+      has("Resizeable")) {
+    // The title bar offers the buttons the record asks for; a window of fixed size has nothing
+    // to maximise to.
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (boolean("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
+    if (boolean("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
+    if (boolean("HasMaximizeButton", true) && boolean("Resizeable", true)) {
+      flags |= Qt::WindowMaximizeButtonHint;
+    }
+    const bool shown = top->isVisible();
+    top->setWindowFlags(flags);  // hides a shown window
+    if (shown) top->show();
+  }
   if (has("HasBackgroundColor") || has("BackgroundColor")) {
     const bool colored = boolean("HasBackgroundColor", false) && props.count("BackgroundColor");
     content->setAutoFillBackground(colored);

@@ -80,6 +80,9 @@ TEST_F(AboutTest, WindowRecordAndNoMenuBar) {
   EXPECT_EQ(fw::ColorProperty(p, "BackgroundColor").rgb, 0xFFFFFFu);
   EXPECT_EQ(p.size(), fw::Window::DeclaredProperties().size());
   EXPECT_EQ(about.MenuBar(), nullptr);
+  // Only a close button: it can be neither resized nor minimised.
+  EXPECT_EQ(fw::testing::ShownTitleBarButtons(about),
+            (fw::testing::TitleBarButtons{true, false, false}));
 }
 
 TEST_F(AboutTest, ControlsReadFromTheTopNameByAuthorButton) {

@@ -35,6 +35,29 @@ TEST_F(WindowTest, AWindowWhoseRecordSaysInvisibleStaysHidden) {
   EXPECT_TRUE(window.IsVisible());
 }
 
+// The title bar offers what the record asks for, and no maximise button on a fixed-size window.
+TEST_F(WindowTest, TheTitleBarOffersTheButtonsTheRecordAsksFor) {
+  const struct {
+    bool close, minimize, maximize, resizeable;
+    fw::testing::TitleBarButtons shown;
+  } cases[] = {
+      {true, false, true, false, {true, false, false}},   // the main window
+      {true, false, false, false, {true, false, false}},  // the About window
+      {true, true, true, true, {true, true, true}},
+      {false, true, false, true, {false, true, false}},
+  };
+  for (const auto& c : cases) {
+    TestWindow& window = Open([](TestWindow&) {}, WindowRecord(100, 100, "Buttons")
+                                                      .Boolean("HasCloseButton", c.close)
+                                                      .Boolean("HasMinimizeButton", c.minimize)
+                                                      .Boolean("HasMaximizeButton", c.maximize)
+                                                      .Boolean("Resizeable", c.resizeable));
+    EXPECT_EQ(fw::testing::ShownTitleBarButtons(window), c.shown);
+    EXPECT_TRUE(window.IsVisible());
+    window.Close();
+  }
+}
+
 TEST_F(WindowTest, ControlsAreFoundByNameInRegistrationOrder) {
   TestWindow& window = Open([](TestWindow& w) {
     w.Add<fw::TabPanel>("TabPanel1", Placed(7, 7, 375, 344).String("TabDefinition", "A\rB"));
