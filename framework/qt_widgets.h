@@ -87,6 +87,8 @@ struct WindowImpl {
   PushButton* ShownDefaultButton() const;
   // Presses the default button; false when there is none to press.
   bool PressDefaultButton();
+  // Moves the window to where its DefaultLocation asks, before it is first shown.
+  void PlaceOnScreen();
   void ApplyWindowProperties(const PropertyValues& changed);
 
   Window* window;

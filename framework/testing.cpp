@@ -15,6 +15,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
+#include <QScreen>
 
 #include "framework/application.h"
 #include "framework/qt_widgets.h"
@@ -267,6 +268,15 @@ Geometry ShownGeometry(const Control& control) {
   if (widget == nullptr || content == nullptr || !content->isAncestorOf(widget)) return {};
   const QPoint origin = widget->mapTo(content, QPoint(0, 0));
   return {origin.x(), origin.y(), widget->width(), widget->height()};
+}
+
+ScreenPlacement ShownScreenPlacement(const Window& window) {
+  CheckMainThread();
+  const QRect frame = window.Impl().top->frameGeometry();
+  const QScreen* screen = window.Impl().top->screen();
+  const QRect area = screen != nullptr ? screen->availableGeometry() : QRect();
+  return {{frame.x(), frame.y(), frame.width(), frame.height()},
+          {area.x(), area.y(), area.width(), area.height()}};
 }
 
 TitleBarButtons ShownTitleBarButtons(const Window& window) {

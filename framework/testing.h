@@ -65,6 +65,12 @@ struct Geometry {
   bool operator==(const Geometry&) const = default;
 };
 Geometry ShownGeometry(const Control& control);
+// Where the window stands on its screen, and the screen's available area, in screen coordinates.
+struct ScreenPlacement {
+  Geometry frame;
+  Geometry screen;
+};
+ScreenPlacement ShownScreenPlacement(const Window& window);
 // The buttons the window's title bar offers.
 struct TitleBarButtons {
   bool close = false;

@@ -7,9 +7,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QPalette>
+#include <QScreen>
 #include <algorithm>
 #include <cstdlib>
 
@@ -157,6 +159,18 @@ void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
   if (has("Visible") && open) top->setVisible(boolean("Visible", true));
 }
 
+void WindowImpl::PlaceOnScreen() {
+  // DefaultLocation 2 centres the window on the screen; 0 leaves the place to the system.
+  auto location = props.find("DefaultLocation");
+  if (location == props.end() || std::get<std::int64_t>(location->second) != 2) return;
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  top->adjustSize();
+  QRect frame = top->frameGeometry();
+  frame.moveCenter(screen->availableGeometry().center());
+  top->move(frame.topLeft());
+}
+
 // --- Window --------------------------------------------------------------------------------
 
 Window::Window() : impl_(std::make_unique<WindowImpl>(*this)) {
@@ -182,6 +196,7 @@ void Window::Constructor() {
   w.implicit.insert_or_assign(std::string(ClassName()), this);
   w.open.insert(w.open.begin(), this);
   UpdateMenus();
+  impl_->PlaceOnScreen();
   auto visible = impl_->props.find("Visible");
   if (visible == impl_->props.end() || std::get<bool>(visible->second)) Show();
 }

@@ -58,6 +58,19 @@ TEST_F(WindowTest, TheTitleBarOffersTheButtonsTheRecordAsksFor) {
   }
 }
 
+// DefaultLocation 2 puts the window in the middle of its screen.
+TEST_F(WindowTest, ACentredWindowStandsInTheMiddleOfTheScreen) {
+  TestWindow& window =
+      Open([](TestWindow&) {}, WindowRecord(300, 200, "Centred").Integer("DefaultLocation", 2));
+  const fw::testing::ScreenPlacement placed = fw::testing::ShownScreenPlacement(window);
+  ASSERT_GT(placed.screen.width, placed.frame.width);
+  const int middleX = placed.frame.left + placed.frame.width / 2;
+  const int middleY = placed.frame.top + placed.frame.height / 2;
+  // The frame's margins are only known once the window is shown: a few pixels of slack.
+  EXPECT_NEAR(middleX, placed.screen.left + placed.screen.width / 2, 4);
+  EXPECT_NEAR(middleY, placed.screen.top + placed.screen.height / 2, 4);
+}
+
 TEST_F(WindowTest, ControlsAreFoundByNameInRegistrationOrder) {
   TestWindow& window = Open([](TestWindow& w) {
     w.Add<fw::TabPanel>("TabPanel1", Placed(7, 7, 375, 344).String("TabDefinition", "A\rB"));
