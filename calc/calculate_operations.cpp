@@ -13,14 +13,14 @@
 namespace calc {
 namespace {
 
-// The operand parts without their signs; kOutOfRange for a part too large for 64 bits.
+// The operand parts without their signs; fw::kOutOfRange for a part too large for 64 bits.
 struct Magnitudes {
   std::int64_t w1, w2, t1, t2, d1, d2;
 };
 
 std::int64_t MagnitudeOf(const fw::TextField& field) {
   const std::int64_t value = fw::TruncText(field.Text());
-  if (value == kOutOfRange) return kOutOfRange;
+  if (value == fw::kOutOfRange) return fw::kOutOfRange;
   return value < 0 ? -value : value;
 }
 
@@ -129,7 +129,7 @@ void RunOperation(CalcWindow& window, Operation operation, const SignFlags& sign
   // A denominator below 1 in size computes nothing, silently.
   if (m.d2 == 0 || m.d1 == 0) return;
   for (std::int64_t part : {m.w1, m.w2, m.t1, m.t2, m.d1, m.d2}) {
-    if (part == kOutOfRange) {
+    if (part == fw::kOutOfRange) {
       window.EditField4().SetText("Overflow");
       return;
     }

@@ -17,7 +17,7 @@ namespace {
 // truncating it would give a meaningless, often negative, number.
 std::optional<std::int64_t> WholeOf(double value) {
   const std::int64_t whole = fw::trunc(value);
-  if (whole == kOutOfRange) return std::nullopt;
+  if (whole == fw::kOutOfRange) return std::nullopt;
   return whole;
 }
 

@@ -14,9 +14,6 @@ namespace calc {
 // A text field of the main window, reached through its accessor at every use.
 using FieldAccessor = fw::TextField& (CalcWindow::*)() const;
 
-// What fw::TruncText gives for a magnitude of 2^63 or more and for infinite or NaN texts.
-inline constexpr std::int64_t kOutOfRange = std::numeric_limits<std::int64_t>::min();
-
 inline std::int64_t WrappingAdd(std::int64_t a, std::int64_t b) {
   return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b));
 }
@@ -35,7 +32,7 @@ inline std::string Digits(bool negative, std::uint64_t magnitude) {
     const auto value = static_cast<std::int64_t>(magnitude);
     return fw::Str(negative ? -value : value);
   }
-  return negative ? fw::Str(kOutOfRange) : std::to_string(magnitude);
+  return negative ? fw::Str(fw::kOutOfRange) : std::to_string(magnitude);
 }
 
 }  // namespace calc

@@ -12,7 +12,7 @@ namespace fw {
 namespace {
 
 constexpr double kTwoTo63 = 9223372036854775808.0;  // 2^63, exact as a double
-constexpr std::int64_t kInt64Min = std::numeric_limits<std::int64_t>::min();
+
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -164,7 +164,7 @@ double Round(double x) {
 }
 
 std::int64_t trunc(double x) {
-  if (std::isnan(x) || x >= kTwoTo63 || x < -kTwoTo63) return kInt64Min;
+  if (std::isnan(x) || x >= kTwoTo63 || x < -kTwoTo63) return kOutOfRange;
   return static_cast<std::int64_t>(x);
 }
 
@@ -178,10 +178,10 @@ std::int64_t TruncText(std::string_view text) {
   std::uint64_t magnitude = 0;
   for (char c : number->integerDigits) {
     const auto digit = static_cast<std::uint64_t>(c - '0');
-    if (magnitude > (kLimit - digit) / 10) return kInt64Min;
+    if (magnitude > (kLimit - digit) / 10) return kOutOfRange;
     magnitude = magnitude * 10 + digit;
   }
-  if (magnitude == kLimit) return kInt64Min;
+  if (magnitude == kLimit) return kOutOfRange;
   const auto signedMagnitude = static_cast<std::int64_t>(magnitude);
   return number->negative ? -signedMagnitude : signedMagnitude;
 }

@@ -3,10 +3,15 @@
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 
 namespace fw {
+
+// What trunc and TruncText give for a value they cannot truncate to a 64-bit integer: NaN, an
+// infinity, or a magnitude of 2^63 or more. It is -2^63, the smallest 64-bit integer.
+inline constexpr std::int64_t kOutOfRange = std::numeric_limits<std::int64_t>::min();
 
 // Reads the longest number at the start of `text` (after leading blanks): [+-]digits[.digits]
 // with an optional exponent, ".5" and "5." included, or INF / NAN in any case. Anything else,

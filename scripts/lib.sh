@@ -14,5 +14,5 @@ ensure_packages() {
   fi
 }
 
-BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev"
-TEST_PACKAGES="libgtest-dev libbenchmark-dev"
+BUILD_PACKAGES="g++ cmake ninja-build qt6-base-dev libboost-dev"
+TEST_PACKAGES="libgtest-dev libbenchmark-dev locales"

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "calc/integers.h"
 #include "framework/services.h"
 #include "framework/value.h"
 #include "window/window1.h"
@@ -26,7 +25,7 @@ void MakeDenominatorPositive(fw::TextField& field) {
   const double v = fw::Val(text);
   if (v < 0) {
     fw::MsgBox(kDenominatorMessage);
-    field.SetText(t == calc::kOutOfRange ? fw::Str(fw::Abs(v)) : fw::Str(-t));
+    field.SetText(t == fw::kOutOfRange ? fw::Str(fw::Abs(v)) : fw::Str(-t));
   }
 }
 
