@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <optional>
 #include <string>
@@ -12,7 +11,6 @@ namespace fw {
 namespace {
 
 constexpr double kTwoTo63 = 9223372036854775808.0;  // 2^63, exact as a double
-
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -129,28 +127,28 @@ double CDbl(std::string_view text) {
 }
 
 std::string Str(std::int64_t value) {
-  return std::to_string(value);
+  char buffer[24];  // 19 digits and a sign
+  const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+  return std::string(buffer, result.ptr);
 }
 
 std::string Str(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
-  if (value == std::floor(value) && std::fabs(value) < kTwoTo63) {
-    if (value == 0.0) return "0";  // negative zero too
-    return std::to_string(static_cast<std::int64_t>(value));
-  }
+  if (value == 0.0) return "0";  // negative zero too
+  // Fifteen significant digits, the shortest of fixed and exponent form as %.15g writes them in
+  // the C locale: whole values below 10^15 come out as bare digits, larger ones in exponent form
+  // rather than with digits the double does not hold. Next to the largest double, fifteen digits
+  // can round past it ("1.79769313486232e+308" reads as infinite): drop digits until the text
+  // reads back as a finite value.
   char buffer[32];
-  // Next to the largest double, fifteen digits can round past it ("1.79769313486232e+308" reads
-  // as infinite): drop digits until the text reads back as a finite value.
+  std::to_chars_result result{};
   for (int digits = 15; digits > 0; --digits) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", digits, value);
-    if (std::isfinite(Val(buffer))) break;
+    result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
+    if (std::isfinite(Val(std::string_view(buffer, result.ptr - buffer)))) break;
   }
-  // Fifteen digits can round a non-whole value to a whole one ("1e+15"); print that as the
-  // whole value prints, so the text reads back to a value printed the same way.
-  const double shown = Val(buffer);
-  if (shown == std::floor(shown) && std::fabs(shown) < kTwoTo63) return Str(shown);
-  return buffer;
+  return std::string(buffer, result.ptr);
 }
 
 double Abs(double x) {

@@ -22,8 +22,9 @@ double CDbl(std::string_view text);
 
 // Decimal digits of a 64-bit integer, "-" in front when negative.
 std::string Str(std::int64_t value);
-// A whole value of magnitude below 2^63 gives its exact digits ("-0" gives "0"); any other finite
-// value at most 15 significant digits (%.15g); infinities and NaN give "INF", "-INF", "NAN".
+// 15 significant digits in C notation, as %.15g writes them in the C locale: a whole value of
+// magnitude below 10^15 gives bare digits ("-0" gives "0"), larger and non-whole values
+// "4.44444444444444e+17", "0.333333333333333"; infinities and NaN give "INF", "-INF", "NAN".
 // Val of any text this writes reads back to a value that this writes as the same text.
 std::string Str(double value);
 
