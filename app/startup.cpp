@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <memory>
 
-#include "app/menu.h"
 #include "app/tessimo.h"
 #include "framework/application.h"
 #include "framework/exceptions.h"
+#include "window/menu.h"
 #include "window/window1.h"
 
 namespace {

@@ -2,10 +2,10 @@
 // its window events.
 #include "window/window1.h"
 
-#include "app/author.h"
-#include "app/menu.h"
 #include "framework/services.h"
+#include "window/author.h"
 #include "window/create_control.h"
+#include "window/menu.h"
 #include "window/records.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/author.h"
 #include "framework/testing.h"
 #include "tests/support/app_fixture.h"
+#include "window/author.h"
 
 namespace {
 

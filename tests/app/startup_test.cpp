@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "app/author.h"
-#include "app/menu.h"
 #include "framework/application.h"
 #include "framework/services.h"
 #include "framework/testing.h"
 #include "tests/support/app_fixture.h"
+#include "window/author.h"
+#include "window/menu.h"
 
 namespace {
 

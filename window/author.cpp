@@ -1,4 +1,4 @@
-#include "app/author.h"
+#include "window/author.h"
 
 #include "framework/services.h"
 #include "window/create_control.h"

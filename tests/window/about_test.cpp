@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/author.h"
 #include "framework/property_record.h"
 #include "framework/services.h"
 #include "framework/testing.h"
 #include "tests/support/app_fixture.h"
+#include "window/author.h"
 
 namespace {
 

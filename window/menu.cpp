@@ -1,4 +1,4 @@
-#include "app/menu.h"
+#include "window/menu.h"
 
 #include <optional>
 #include <string>

@@ -1,6 +1,6 @@
 // The menu bar: its tree, the one object shared by the application and the main window, what the
 // window shows of it, and which items the program enables.
-#include "app/menu.h"
+#include "window/menu.h"
 
 #include <gtest/gtest.h>
 
