@@ -1,5 +1,6 @@
 // Hooks for tests, the scenario runner, benchmarks and fuzzers: they drive the real widgets as a
-// person would and never wait for one. Not used by the program itself.
+// person would and never wait for one. A library of their own (tessimo_framework_testing) that
+// the program never links.
 #pragma once
 
 #include <functional>
