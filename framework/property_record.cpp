@@ -3,10 +3,12 @@
 // name, a short value or bytes left over, and all of these are programming errors.
 #include "framework/property_record.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 #include <limits>
 #include <string>
+#include <type_traits>
 
 #include "framework/exceptions.h"
 
@@ -17,6 +19,29 @@ void AppendLittleEndian(std::string& out, std::uint64_t value, int bytes) {
   for (int i = 0; i < bytes; ++i) {
     out.push_back(static_cast<char>(static_cast<unsigned char>(value >> (8 * i))));
   }
+}
+
+// The value's bytes, as wide as its type: the inverse of DecodeValue below.
+void AppendValue(std::string& out, const PropertyValue& value) {
+  std::visit(
+      [&out](const auto& v) {
+        using T = std::decay_t<decltype(v)>;
+        if constexpr (std::is_same_v<T, std::int64_t>) {
+          AppendLittleEndian(out, static_cast<std::uint64_t>(v), 8);
+        } else if constexpr (std::is_same_v<T, bool>) {
+          out.push_back(v ? '\x01' : '\x00');
+        } else if constexpr (std::is_same_v<T, std::uint8_t>) {
+          out.push_back(static_cast<char>(v));
+        } else if constexpr (std::is_same_v<T, float>) {
+          AppendLittleEndian(out, std::bit_cast<std::uint32_t>(v), 4);
+        } else if constexpr (std::is_same_v<T, Color>) {
+          AppendLittleEndian(out, v.rgb, 4);
+        } else {
+          AppendLittleEndian(out, v.size(), 4);
+          out.append(v);
+        }
+      },
+      value);
 }
 
 std::uint64_t ReadLittleEndian(std::string_view bytes) {
@@ -130,38 +155,28 @@ const T& Typed(const PropertyValues& values, std::string_view name, const char* 
 
 }  // namespace
 
-void PropertyRecord::Name(std::string_view name) {
-  bytes_.append(name);
-  bytes_.push_back(' ');
-}
-
 PropertyRecord& PropertyRecord::Integer(std::string_view name, std::int64_t value) {
-  Name(name);
-  AppendLittleEndian(bytes_, static_cast<std::uint64_t>(value), 8);
+  entries_.emplace_back(name, value);
   return *this;
 }
 
 PropertyRecord& PropertyRecord::Boolean(std::string_view name, bool value) {
-  Name(name);
-  bytes_.push_back(value ? '\x01' : '\x00');
+  entries_.emplace_back(name, value);
   return *this;
 }
 
 PropertyRecord& PropertyRecord::Byte(std::string_view name, std::uint8_t value) {
-  Name(name);
-  bytes_.push_back(static_cast<char>(value));
+  entries_.emplace_back(name, value);
   return *this;
 }
 
 PropertyRecord& PropertyRecord::Single(std::string_view name, float value) {
-  Name(name);
-  AppendLittleEndian(bytes_, std::bit_cast<std::uint32_t>(value), 4);
+  entries_.emplace_back(name, value);
   return *this;
 }
 
 PropertyRecord& PropertyRecord::ColorValue(std::string_view name, std::uint32_t rgb) {
-  Name(name);
-  AppendLittleEndian(bytes_, rgb, 4);
+  entries_.emplace_back(name, Color{rgb});
   return *this;
 }
 
@@ -169,10 +184,32 @@ PropertyRecord& PropertyRecord::String(std::string_view name, std::string_view v
   if (value.size() > std::numeric_limits<std::uint32_t>::max()) {
     throw RuntimeException("text of property " + std::string(name) + " is too long");
   }
-  Name(name);
-  AppendLittleEndian(bytes_, value.size(), 4);
-  bytes_.append(value);
+  entries_.emplace_back(name, std::string(value));
   return *this;
+}
+
+PropertyRecord PropertyRecord::Reversed() const {
+  PropertyRecord reversed = *this;
+  std::reverse(reversed.entries_.begin(), reversed.entries_.end());
+  return reversed;
+}
+
+std::string PropertyRecord::StringEntry(std::string_view name) const {
+  for (const auto& [entryName, value] : entries_) {
+    if (entryName != name) continue;
+    if (const auto* text = std::get_if<std::string>(&value)) return *text;
+  }
+  return "";
+}
+
+std::string PropertyRecord::Bytes() const {
+  std::string bytes;
+  for (const auto& [name, value] : entries_) {
+    bytes.append(name);
+    bytes.push_back(' ');
+    AppendValue(bytes, value);
+  }
+  return bytes;
 }
 
 PropertyValues DecodeProperties(std::string_view record, const PropertyTypes& types) {

@@ -13,7 +13,9 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
+#include <vector>
 
 namespace fw {
 
@@ -32,7 +34,8 @@ using PropertyTypes = std::map<std::string, PropertyType, std::less<>>;
 using PropertyValues = std::map<std::string, PropertyValue, std::less<>>;
 
 // Builds a record entry by entry, so records are written as typed calls, never as escaped
-// byte literals.
+// byte literals. The entries stay values until the bytes are asked for, so a record can also be
+// written back to front.
 class PropertyRecord {
  public:
   PropertyRecord& Integer(std::string_view name, std::int64_t value);
@@ -42,11 +45,15 @@ class PropertyRecord {
   PropertyRecord& ColorValue(std::string_view name, std::uint32_t rgb);
   PropertyRecord& String(std::string_view name, std::string_view value);
 
-  const std::string& Bytes() const { return bytes_; }
+  // The same entries in the opposite order. A record is read by name, so it sets the same values.
+  PropertyRecord Reversed() const;
+  // The value of the String entry `name` ("" when there is none).
+  std::string StringEntry(std::string_view name) const;
+  // The entries in order, serialised.
+  std::string Bytes() const;
 
  private:
-  void Name(std::string_view name);
-  std::string bytes_;
+  std::vector<std::pair<std::string, PropertyValue>> entries_;
 };
 
 // Decodes `record` by `types`. Every entry must name a declared property and the entries must

@@ -23,8 +23,8 @@ W& ImplicitInstance() {
 }
 
 template <class C>
-C& CreateControl(fw::Window& window, const RecordEntries& record) {
-  const std::string name = record.Name();
+C& CreateControl(fw::Window& window, const fw::PropertyRecord& record) {
+  const std::string name = record.StringEntry("Name");
   window.AddControl(name, window.New<C>());
   C& control = window.ControlAs<C>(name);
   control.SetProperties(record.Bytes());
@@ -33,7 +33,7 @@ C& CreateControl(fw::Window& window, const RecordEntries& record) {
 
 // The same, then the handler (a method of the window's class) goes on the control's event.
 template <class C, class Handler>
-void CreateControl(fw::Window& window, const RecordEntries& record, Handler handler) {
+void CreateControl(fw::Window& window, const fw::PropertyRecord& record, Handler handler) {
   window.AddEventHandler(CreateControl<C>(window, record), handler);
 }
 

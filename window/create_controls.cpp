@@ -20,19 +20,19 @@ constexpr std::uint32_t kResultBrown = 0x291A10;
 constexpr std::uint32_t kFractionBlue = 0x9EC6F3;
 constexpr std::uint32_t kDecimalBlue = 0xA2C4F1;
 
-RecordEntries Operand(const Placement& place) {
+fw::PropertyRecord Operand(const Placement& place) {
   return TextFieldRecord(place, false, kOperandBlue, kBlack);
 }
-RecordEntries FractionResult(const Placement& place) {
+fw::PropertyRecord FractionResult(const Placement& place) {
   return TextFieldRecord(place, true, kResultWhite, kResultBrown);
 }
-RecordEntries FractionInput(const Placement& place) {
+fw::PropertyRecord FractionInput(const Placement& place) {
   return TextFieldRecord(place, false, kFractionBlue, kBlack);
 }
-RecordEntries ConverterResult(const Placement& place) {
+fw::PropertyRecord ConverterResult(const Placement& place) {
   return TextFieldRecord(place, true, kWhite, kBlack);
 }
-RecordEntries EqualsSign(const Placement& place) {
+fw::PropertyRecord EqualsSign(const Placement& place) {
   return LabelRecord(place, "=", false);
 }
 
@@ -40,8 +40,8 @@ RecordEntries EqualsSign(const Placement& place) {
 constexpr const char* kOperations = " +\r -\r x\r \u00F7";
 
 // A hidden history list: a direct child of the window on no tab, below the window's content.
-RecordEntries HistoryList(std::string_view name, std::int64_t left, std::int64_t top,
-                          std::int64_t tabIndex) {
+fw::PropertyRecord HistoryList(std::string_view name, std::int64_t left, std::int64_t top,
+                               std::int64_t tabIndex) {
   return ListboxRecord({name, kWindow, left, top, 100, 100, tabIndex, false});
 }
 
@@ -137,7 +137,7 @@ void Window1::CreateControls1() {
                                                 "Fraction to Decimal"));
 
   // Calculator tab: the eraser. Its icon goes on before its record, which leaves the icon alone.
-  const RecordEntries eraserButton =
+  const fw::PropertyRecord eraserButton =
       BevelButtonRecord({"BevelButton1", kCalculatorTab, 278, 112, 53, 41, 17});
   AddControl("BevelButton1", New<BevelButton>());
   ControlAs<BevelButton>("BevelButton1").SetIcon(eraser());

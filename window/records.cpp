@@ -1,87 +1,13 @@
 #include "window/records.h"
 
-#include <algorithm>
-#include <type_traits>
-#include <variant>
-
 namespace window {
-
-RecordEntries& RecordEntries::Integer(std::string_view name, std::int64_t value) {
-  entries_.emplace_back(name, value);
-  return *this;
-}
-RecordEntries& RecordEntries::Boolean(std::string_view name, bool value) {
-  entries_.emplace_back(name, value);
-  return *this;
-}
-RecordEntries& RecordEntries::Byte(std::string_view name, std::uint8_t value) {
-  entries_.emplace_back(name, value);
-  return *this;
-}
-RecordEntries& RecordEntries::Single(std::string_view name, float value) {
-  entries_.emplace_back(name, value);
-  return *this;
-}
-RecordEntries& RecordEntries::ColorValue(std::string_view name, std::uint32_t rgb) {
-  entries_.emplace_back(name, fw::Color{rgb});
-  return *this;
-}
-RecordEntries& RecordEntries::String(std::string_view name, std::string_view value) {
-  entries_.emplace_back(name, std::string(value));
-  return *this;
-}
-
-RecordEntries RecordEntries::Reversed() const {
-  RecordEntries reversed = *this;
-  std::reverse(reversed.entries_.begin(), reversed.entries_.end());
-  return reversed;
-}
-
-std::string RecordEntries::Name() const {
-  for (const auto& [name, value] : entries_) {
-    if (name == "Name") return std::get<std::string>(value);
-  }
-  return "";
-}
-
-std::vector<std::string> RecordEntries::Names() const {
-  std::vector<std::string> names;
-  for (const auto& entry : entries_) names.push_back(entry.first);
-  return names;
-}
-
-std::string RecordEntries::Bytes() const {
-  fw::PropertyRecord record;
-  for (const auto& entry : entries_) {
-    const std::string& name = entry.first;
-    std::visit(
-        [&record, &name](const auto& v) {
-          using T = std::decay_t<decltype(v)>;
-          if constexpr (std::is_same_v<T, std::int64_t>) {
-            record.Integer(name, v);
-          } else if constexpr (std::is_same_v<T, bool>) {
-            record.Boolean(name, v);
-          } else if constexpr (std::is_same_v<T, std::uint8_t>) {
-            record.Byte(name, v);
-          } else if constexpr (std::is_same_v<T, float>) {
-            record.Single(name, v);
-          } else if constexpr (std::is_same_v<T, fw::Color>) {
-            record.ColorValue(name, v.rgb);
-          } else {
-            record.String(name, v);
-          }
-        },
-        entry.second);
-  }
-  return record.Bytes();
-}
 
 namespace {
 
 // No control is ever found by its index.
 constexpr std::int64_t kNoIndex = -2147483648LL;
 
-void AddPlace(RecordEntries& e, const Placement& p) {
+void AddPlace(fw::PropertyRecord& e, const Placement& p) {
   e.String("Name", p.name)
       .Integer("Index", kNoIndex)
       .Integer("Left", p.left)
@@ -90,7 +16,7 @@ void AddPlace(RecordEntries& e, const Placement& p) {
       .Integer("Height", p.height);
 }
 
-void AddFlags(RecordEntries& e, const Placement& p) {
+void AddFlags(fw::PropertyRecord& e, const Placement& p) {
   e.Boolean("LockLeft", false)
       .Boolean("LockTop", false)
       .Boolean("LockRight", false)
@@ -104,8 +30,8 @@ void AddFlags(RecordEntries& e, const Placement& p) {
 }
 
 // The start of most records: place, flags, then AllowAutoDeactivate.
-RecordEntries Begin(const Placement& p) {
-  RecordEntries e;
+fw::PropertyRecord Begin(const Placement& p) {
+  fw::PropertyRecord e;
   AddPlace(e, p);
   AddFlags(e, p);
   e.Boolean("AllowAutoDeactivate", true);
@@ -113,8 +39,8 @@ RecordEntries Begin(const Placement& p) {
 }
 
 // The start of the separators' and the bevel button's records.
-RecordEntries BeginTransparent(const Placement& p) {
-  RecordEntries e;
+fw::PropertyRecord BeginTransparent(const Placement& p) {
+  fw::PropertyRecord e;
   e.Boolean("AllowAutoDeactivate", true).Boolean("Transparent", true);
   AddPlace(e, p);
   AddFlags(e, p);
@@ -122,7 +48,7 @@ RecordEntries BeginTransparent(const Placement& p) {
 }
 
 // The toolkit's standard interface font, plain.
-void AddFont(RecordEntries& e, float size) {
+void AddFont(fw::PropertyRecord& e, float size) {
   e.String("FontName", "System")
       .Single("FontSize", size)
       .Byte("FontUnit", 0)
@@ -131,19 +57,19 @@ void AddFont(RecordEntries& e, float size) {
       .Boolean("Underline", false);
 }
 
-void AddNoDataBinding(RecordEntries& e) {
+void AddNoDataBinding(fw::PropertyRecord& e) {
   e.String("DataSource", "").String("DataField", "");
 }
 
-RecordEntries& End(RecordEntries& e, const Placement& p) {
+fw::PropertyRecord& End(fw::PropertyRecord& e, const Placement& p) {
   return e.String("InitialParent", p.parent.name);
 }
 
 }  // namespace
 
-RecordEntries TextFieldRecord(const Placement& place, bool readOnly, std::uint32_t background,
-                              std::uint32_t textColor) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord TextFieldRecord(const Placement& place, bool readOnly, std::uint32_t background,
+                                   std::uint32_t textColor) {
+  fw::PropertyRecord e = Begin(place);
   e.String("Text", "")
       .Boolean("HasBorder", true)
       .Boolean("Password", false)
@@ -164,8 +90,8 @@ RecordEntries TextFieldRecord(const Placement& place, bool readOnly, std::uint32
   return End(e, place);
 }
 
-RecordEntries LabelRecord(const Placement& place, std::string_view text, bool multiline) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord LabelRecord(const Placement& place, std::string_view text, bool multiline) {
+  fw::PropertyRecord e = Begin(place);
   e.String("Text", text)
       .Boolean("Multiline", multiline)
       .Boolean("Selectable", false)
@@ -177,8 +103,9 @@ RecordEntries LabelRecord(const Placement& place, std::string_view text, bool mu
   return End(e, place);
 }
 
-RecordEntries PushButtonRecord(const Placement& place, std::string_view caption, bool isDefault) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord PushButtonRecord(const Placement& place, std::string_view caption,
+                                    bool isDefault) {
+  fw::PropertyRecord e = Begin(place);
   e.String("Caption", caption)
       .Boolean("Default", isDefault)
       .Boolean("Cancel", false)
@@ -188,14 +115,14 @@ RecordEntries PushButtonRecord(const Placement& place, std::string_view caption,
   return End(e, place);
 }
 
-RecordEntries SeparatorRecord(const Placement& place) {
-  RecordEntries e = BeginTransparent(place);
+fw::PropertyRecord SeparatorRecord(const Placement& place) {
+  fw::PropertyRecord e = BeginTransparent(place);
   return End(e, place);
 }
 
-RecordEntries PopupMenuRecord(const Placement& place, std::string_view rows,
-                              std::int64_t selectedRow) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord PopupMenuRecord(const Placement& place, std::string_view rows,
+                                   std::int64_t selectedRow) {
+  fw::PropertyRecord e = Begin(place);
   e.String("InitialValue", rows)
       .Integer("SelectedRowIndex", selectedRow)
       .Boolean("Transparent", true);
@@ -204,23 +131,23 @@ RecordEntries PopupMenuRecord(const Placement& place, std::string_view rows,
   return End(e, place);
 }
 
-RecordEntries CheckBoxRecord(const Placement& place, std::string_view caption) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord CheckBoxRecord(const Placement& place, std::string_view caption) {
+  fw::PropertyRecord e = Begin(place);
   e.String("Caption", caption).Integer("VisualState", 0).Boolean("Transparent", true);
   AddFont(e, 12);
   AddNoDataBinding(e);
   return End(e, place);
 }
 
-RecordEntries GroupBoxRecord(const Placement& place, std::string_view caption) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord GroupBoxRecord(const Placement& place, std::string_view caption) {
+  fw::PropertyRecord e = Begin(place);
   e.String("Caption", caption).Boolean("Transparent", true);
   AddFont(e, 12);
   return End(e, place);
 }
 
-RecordEntries TabPanelRecord(const Placement& place, std::string_view tabs) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord TabPanelRecord(const Placement& place, std::string_view tabs) {
+  fw::PropertyRecord e = Begin(place);
   e.String("TabDefinition", tabs)
       .Integer("Value", 0)
       .Boolean("SmallTabs", false)
@@ -229,8 +156,8 @@ RecordEntries TabPanelRecord(const Placement& place, std::string_view tabs) {
   return End(e, place);
 }
 
-RecordEntries BevelButtonRecord(const Placement& place) {
-  RecordEntries e = BeginTransparent(place);
+fw::PropertyRecord BevelButtonRecord(const Placement& place) {
+  fw::PropertyRecord e = BeginTransparent(place);
   e.String("Caption", "")
       .Integer("CaptionAlignment", 3)
       .Integer("CaptionPosition", 1)
@@ -250,8 +177,8 @@ RecordEntries BevelButtonRecord(const Placement& place) {
   return End(e, place);
 }
 
-RecordEntries ListboxRecord(const Placement& place) {
-  RecordEntries e = Begin(place);
+fw::PropertyRecord ListboxRecord(const Placement& place) {
+  fw::PropertyRecord e = Begin(place);
   e.Integer("ColumnCount", 1)
       .String("ColumnWidths", "")
       .Boolean("HasHeader", false)
@@ -279,8 +206,8 @@ RecordEntries ListboxRecord(const Placement& place) {
   return End(e, place);
 }
 
-RecordEntries WindowRecord(const WindowLook& look) {
-  RecordEntries e;
+fw::PropertyRecord WindowRecord(const WindowLook& look) {
+  fw::PropertyRecord e;
   e.Integer("Width", look.width)
       .Integer("Height", look.height)
       .Integer("MinimumWidth", 64)

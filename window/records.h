@@ -4,37 +4,11 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <utility>
-#include <vector>
 
 #include "framework/property_record.h"
 
 namespace window {
-
-// A record's entries in order, kept as values so a record can also be written back to front.
-class RecordEntries {
- public:
-  RecordEntries& Integer(std::string_view name, std::int64_t value);
-  RecordEntries& Boolean(std::string_view name, bool value);
-  RecordEntries& Byte(std::string_view name, std::uint8_t value);
-  RecordEntries& Single(std::string_view name, float value);
-  RecordEntries& ColorValue(std::string_view name, std::uint32_t rgb);
-  RecordEntries& String(std::string_view name, std::string_view value);
-
-  // The same entries in the opposite order.
-  RecordEntries Reversed() const;
-  // The value of the Name entry ("" when there is none).
-  std::string Name() const;
-  // Entry names in order.
-  std::vector<std::string> Names() const;
-  // The serialised record.
-  std::string Bytes() const;
-
- private:
-  std::vector<std::pair<std::string, fw::PropertyValue>> entries_;
-};
 
 // The container a control is created in: the window itself ("") or a control, and the tab page
 // (1 "Calculator", 2 "Fraction/Decimal", 0 none).
@@ -61,21 +35,22 @@ struct Placement {
 inline constexpr std::uint32_t kBlack = 0x000000;
 inline constexpr std::uint32_t kWhite = 0xFFFFFF;
 
-RecordEntries TextFieldRecord(const Placement& place, bool readOnly, std::uint32_t background,
-                              std::uint32_t textColor);
+fw::PropertyRecord TextFieldRecord(const Placement& place, bool readOnly, std::uint32_t background,
+                                   std::uint32_t textColor);
 // Labels: "System" at size 0, black, not selectable.
-RecordEntries LabelRecord(const Placement& place, std::string_view text, bool multiline);
-RecordEntries PushButtonRecord(const Placement& place, std::string_view caption, bool isDefault);
-RecordEntries SeparatorRecord(const Placement& place);
-RecordEntries PopupMenuRecord(const Placement& place, std::string_view rows,
-                              std::int64_t selectedRow);
-RecordEntries CheckBoxRecord(const Placement& place, std::string_view caption);
-RecordEntries GroupBoxRecord(const Placement& place, std::string_view caption);
-RecordEntries TabPanelRecord(const Placement& place, std::string_view tabs);
+fw::PropertyRecord LabelRecord(const Placement& place, std::string_view text, bool multiline);
+fw::PropertyRecord PushButtonRecord(const Placement& place, std::string_view caption,
+                                    bool isDefault);
+fw::PropertyRecord SeparatorRecord(const Placement& place);
+fw::PropertyRecord PopupMenuRecord(const Placement& place, std::string_view rows,
+                                   std::int64_t selectedRow);
+fw::PropertyRecord CheckBoxRecord(const Placement& place, std::string_view caption);
+fw::PropertyRecord GroupBoxRecord(const Placement& place, std::string_view caption);
+fw::PropertyRecord TabPanelRecord(const Placement& place, std::string_view tabs);
 // A bevel button showing its icon only.
-RecordEntries BevelButtonRecord(const Placement& place);
+fw::PropertyRecord BevelButtonRecord(const Placement& place);
 // A hidden one-column list that only stores rows.
-RecordEntries ListboxRecord(const Placement& place);
+fw::PropertyRecord ListboxRecord(const Placement& place);
 
 // What distinguishes one window's record from another's.
 struct WindowLook {
@@ -86,6 +61,6 @@ struct WindowLook {
   std::uint32_t backgroundColor;
 };
 // A fixed-size document window with a close button, shown as soon as it is built.
-RecordEntries WindowRecord(const WindowLook& look);
+fw::PropertyRecord WindowRecord(const WindowLook& look);
 
 }  // namespace window

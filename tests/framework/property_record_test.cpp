@@ -1,5 +1,5 @@
-// Property records: the exact bytes each entry type writes, decoding by the declared types, and
-// the malformed records that must be refused.
+// Property records: the exact bytes each entry type writes (also back to front), decoding by the
+// declared types, and the malformed records that must be refused.
 #include "framework/property_record.h"
 
 #include <gtest/gtest.h>
@@ -45,10 +45,22 @@ TEST(PropertyRecordTest, EntriesAreNameBlankAndLittleEndianValue) {
       {"empty String", fw::PropertyRecord().String("Text", ""), "Text " + Bytes({0, 0, 0, 0})},
       {"entries concatenate", fw::PropertyRecord().Boolean("Visible", true).Integer("Height", 362),
        "Visible " + Bytes({1}) + "Height " + Bytes({0x6A, 0x01, 0, 0, 0, 0, 0, 0})},
+      {"reversed, back to front",
+       fw::PropertyRecord().Boolean("Visible", true).Integer("Height", 362).Reversed(),
+       "Height " + Bytes({0x6A, 0x01, 0, 0, 0, 0, 0, 0}) + "Visible " + Bytes({1})},
   };
   for (const EncodingCase& c : cases) {
     EXPECT_EQ(c.record.Bytes(), c.expected) << c.what;
   }
+}
+
+TEST(PropertyRecordTest, StringEntryGivesTheTextOfTheNamedStringEntry) {
+  const fw::PropertyRecord record =
+      fw::PropertyRecord().Integer("Index", 5).String("Name", "whole1").String("Text", "");
+  EXPECT_EQ(record.StringEntry("Name"), "whole1");
+  EXPECT_EQ(record.Reversed().StringEntry("Name"), "whole1");
+  EXPECT_EQ(record.StringEntry("Index"), "");  // not a String entry
+  EXPECT_EQ(record.StringEntry("Caption"), "");
 }
 
 const fw::PropertyTypes kTypes = {
