@@ -8,9 +8,10 @@
 
 namespace {
 
-// One item as it is built: everything is set before it joins the tree. An item without a
-// shortcut (std::nullopt) never has one assigned, which is not the same as the empty shortcut.
-struct ItemSpec {
+// One item's row in the menu tables below: name, auto-enable, caption and shortcut. Everything is
+// set before the item joins the tree. An item without a shortcut (std::nullopt) never has one
+// assigned, which is not the same as the empty shortcut.
+struct ItemRow {
   std::string_view name;
   bool autoEnabled;
   std::string_view text;
@@ -18,20 +19,20 @@ struct ItemSpec {
 };
 
 template <class T>
-std::unique_ptr<fw::MenuItem> MakeItem(const ItemSpec& spec) {
+std::unique_ptr<fw::MenuItem> MakeItem(const ItemRow& row) {
   std::unique_ptr<fw::MenuItem> item = std::make_unique<T>();
-  item->SetName(spec.name);
-  item->SetAutoEnabled(spec.autoEnabled);
-  item->SetText(spec.text);
+  item->SetName(row.name);
+  item->SetAutoEnabled(row.autoEnabled);
+  item->SetText(row.text);
   item->SetVisible(true);
-  if (spec.shortcut) item->SetShortcut(*spec.shortcut);
+  if (row.shortcut) item->SetShortcut(*row.shortcut);
   return item;
 }
 
 // Appends an item to the top-level menu `parentName`, looked up on the bar for every item.
 template <class T = fw::MenuItem>
-void AddToMenu(fw::MenuBar& bar, std::string_view parentName, const ItemSpec& spec) {
-  std::unique_ptr<fw::MenuItem> item = MakeItem<T>(spec);
+void AddToMenu(fw::MenuBar& bar, std::string_view parentName, const ItemRow& row) {
+  std::unique_ptr<fw::MenuItem> item = MakeItem<T>(row);
   fw::MenuItem* parent = bar.Child(parentName);
   if (parent == nullptr) throw fw::NilObjectException("no menu " + std::string(parentName));
   parent->AddMenu(std::move(item));
