@@ -1,5 +1,5 @@
 // Puts the C library into a locale that writes a decimal comma, as the toolkit does at start-up
-// when the user's environment names one, and restores the locale before afterwards. Tests use
+// when the user's environment names one, and puts the earlier locale back afterwards. Tests use
 // it to show that no number <-> text path depends on the locale.
 #pragma once
 
