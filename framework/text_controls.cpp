@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPalette>
 #include <deque>
+#include <limits>
 
 #include "framework/application.h"
 #include "framework/controls.h"
@@ -97,8 +98,16 @@ std::string KeyText(const QKeyEvent& event) {
 struct TextFieldImpl : ControlImpl {
   explicit TextFieldImpl(Window& owner) : ControlImpl(owner) {
     edit = new QLineEdit(owner.Impl().content);
+    edit->setMaxLength(MaxLength(0));  // the toolkit's own default would cut at 32767
     edit->hide();
     widget = edit;
+  }
+
+  // A field's MaximumCharactersAllowed of 0 (or less) means no limit: it holds text of any
+  // length, set from code or pasted.
+  static int MaxLength(std::int64_t allowed) {
+    constexpr int kNoLimit = std::numeric_limits<int>::max();
+    return allowed > 0 && allowed < kNoLimit ? static_cast<int>(allowed) : kNoLimit;
   }
 
   void Attach() override { edit->installEventFilter(new KeyFilter(*this, edit)); }
@@ -111,8 +120,7 @@ struct TextFieldImpl : ControlImpl {
       edit->setEchoMode(BoolProp("Password", false) ? QLineEdit::Password : QLineEdit::Normal);
     }
     if (Has(changed, "MaximumCharactersAllowed")) {
-      const std::int64_t limit = IntProp("MaximumCharactersAllowed", 0);
-      edit->setMaxLength(limit > 0 && limit < 32767 ? static_cast<int>(limit) : 32767);
+      edit->setMaxLength(MaxLength(IntProp("MaximumCharactersAllowed", 0)));
     }
     if (Has(changed, "Hint")) edit->setPlaceholderText(QString::fromStdString(StringProp("Hint")));
     if (Has(changed, "TextAlignment")) {

@@ -7,6 +7,8 @@ set -eu
 cd "$(dirname "$0")/.."
 . scripts/lib.sh
 ensure_packages $BUILD_PACKAGES $TEST_PACKAGES
+# The value functions and the scenarios are also tested in a locale with a decimal comma.
+ensure_utf8_locale de_DE
 
 build=build
 options="-DTESSIMO_WERROR=ON"

@@ -1,16 +1,47 @@
 // The value functions: how texts read as numbers and numbers print as texts. The handlers rely
 // on these exact texts (a whole value prints bare digits, empty text reads as 0, Str and Val
-// round-trip), so each rule has its own table.
+// round-trip), so each rule has its own table. Every table runs in the C locale and again with
+// the C library in a locale that writes a decimal comma: the texts must not change.
 #include "framework/value.h"
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <ostream>
 #include <string>
 
+#include "tests/support/comma_locale.h"
+
 namespace {
+
+struct LocaleCase {
+  const char* label;
+  int category;  // switched to the comma locale; -1 leaves the C locale
+};
+
+void PrintTo(const LocaleCase& c, std::ostream* os) {
+  *os << c.label;
+}
+
+class ValueFunctions : public ::testing::TestWithParam<LocaleCase> {
+ protected:
+  void SetUp() override {
+    if (GetParam().category != -1) CommaLocale::Use(GetParam().category);
+  }
+
+ private:
+  CommaLocale restore_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, ValueFunctions,
+                         ::testing::Values(LocaleCase{"C", -1}, LocaleCase{"NumericDe", LC_NUMERIC},
+                                           LocaleCase{"AllDe", LC_ALL}),
+                         [](const ::testing::TestParamInfo<LocaleCase>& info) {
+                           return std::string(info.param.label);
+                         });
 
 constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr std::int64_t kMin = std::numeric_limits<std::int64_t>::min();
@@ -21,7 +52,7 @@ struct ReadCase {
   double value;
 };
 
-TEST(ValueFunctions, ValAndCDblReadTheLongestNumberPrefix) {
+TEST_P(ValueFunctions, ValAndCDblReadTheLongestNumberPrefix) {
   const ReadCase cases[] = {
       {"", 0.0},
       {"-", 0.0},
@@ -64,14 +95,14 @@ TEST(ValueFunctions, ValAndCDblReadTheLongestNumberPrefix) {
   }
 }
 
-TEST(ValueFunctions, NotANumberReadsInAnyCase) {
+TEST_P(ValueFunctions, NotANumberReadsInAnyCase) {
   for (const char* text : {"NAN", "nan", "-NaN", " nAn"}) {
     EXPECT_TRUE(std::isnan(fw::Val(text))) << text;
     EXPECT_TRUE(std::isnan(fw::CDbl(text))) << text;
   }
 }
 
-TEST(ValueFunctions, VeryLongDigitStringsOverflowOrUnderflow) {
+TEST_P(ValueFunctions, VeryLongDigitStringsOverflowOrUnderflow) {
   const std::string huge = "1" + std::string(400, '0');
   const std::string tiny = "0." + std::string(400, '0') + "1";
   EXPECT_EQ(fw::Val(huge), kInf);
@@ -81,7 +112,20 @@ TEST(ValueFunctions, VeryLongDigitStringsOverflowOrUnderflow) {
   EXPECT_EQ(fw::Val("0" + huge + "e-900"), 0.0);
 }
 
-TEST(ValueFunctions, StrOfAnIntegerIsItsDigits) {
+// A field holds text of any length: leading zeros and long fractions read whole.
+TEST_P(ValueFunctions, LongTextsReadWhole) {
+  const std::string zeros(40000, '0');
+  EXPECT_EQ(fw::Val(zeros + "7"), 7.0);
+  EXPECT_EQ(fw::CDbl("-" + zeros + "2.5"), -2.5);
+  EXPECT_EQ(fw::Val("0." + std::string(40000, '3')), 1.0 / 3.0);
+  EXPECT_EQ(fw::Val("1." + zeros + "1"), 1.0);
+  EXPECT_EQ(fw::Val("2" + zeros), kInf);
+  EXPECT_EQ(fw::TruncText(zeros + "7"), 7);
+  EXPECT_EQ(fw::TruncText("-" + zeros + "12.9" + zeros), -12);
+  EXPECT_EQ(fw::TruncText("1" + zeros), kMin);
+}
+
+TEST_P(ValueFunctions, StrOfAnIntegerIsItsDigits) {
   const std::pair<std::int64_t, const char*> cases[] = {
       {0, "0"},
       {12, "12"},
@@ -92,7 +136,7 @@ TEST(ValueFunctions, StrOfAnIntegerIsItsDigits) {
   for (const auto& [value, text] : cases) EXPECT_EQ(fw::Str(value), text);
 }
 
-TEST(ValueFunctions, StrOfADouble) {
+TEST_P(ValueFunctions, StrOfADouble) {
   const std::pair<double, const char*> cases[] = {
       {1.0, "1"},
       {0.0, "0"},
@@ -126,7 +170,7 @@ TEST(ValueFunctions, StrOfADouble) {
   for (const auto& [value, text] : cases) EXPECT_EQ(fw::Str(value), text) << value;
 }
 
-TEST(ValueFunctions, ValReadsBackWhatStrWrites) {
+TEST_P(ValueFunctions, ValReadsBackWhatStrWrites) {
   const double values[] = {0.0,
                            1.0,
                            -1.0,
@@ -152,7 +196,7 @@ TEST(ValueFunctions, ValReadsBackWhatStrWrites) {
   EXPECT_EQ(fw::Str(fw::Val(fw::Str(std::nan("")))), "NAN");
 }
 
-TEST(ValueFunctions, AbsFloorRound) {
+TEST_P(ValueFunctions, AbsFloorRound) {
   EXPECT_EQ(fw::Abs(-1.0), 1.0);
   EXPECT_EQ(fw::Abs(2.5), 2.5);
   const std::pair<double, double> floors[] = {{2.9, 2.0}, {-2.1, -3.0}, {5.0, 5.0}, {-0.5, -1.0}};
@@ -164,7 +208,7 @@ TEST(ValueFunctions, AbsFloorRound) {
   for (const auto& [x, rounded] : rounds) EXPECT_EQ(fw::Round(x), rounded) << x;
 }
 
-TEST(ValueFunctions, TruncGoesTowardZeroAndMarksOutOfRange) {
+TEST_P(ValueFunctions, TruncGoesTowardZeroAndMarksOutOfRange) {
   const std::pair<double, std::int64_t> cases[] = {
       {2.9, 2},
       {-2.9, -2},
@@ -180,7 +224,7 @@ TEST(ValueFunctions, TruncGoesTowardZeroAndMarksOutOfRange) {
   for (const auto& [x, truncated] : cases) EXPECT_EQ(fw::trunc(x), truncated) << x;
 }
 
-TEST(ValueFunctions, TruncTextIsExactForDecimalTexts) {
+TEST_P(ValueFunctions, TruncTextIsExactForDecimalTexts) {
   const std::pair<const char*, std::int64_t> cases[] = {
       {"", 0},
       {"-", 0},
@@ -206,7 +250,7 @@ TEST(ValueFunctions, TruncTextIsExactForDecimalTexts) {
     EXPECT_EQ(fw::TruncText(text), value) << '"' << text << '"';
 }
 
-TEST(ValueFunctions, TruncTextAgreesWithTruncOfValBelowTwoTo53) {
+TEST_P(ValueFunctions, TruncTextAgreesWithTruncOfValBelowTwoTo53) {
   for (const char* text : {"0", "-1", "3.75", "-0.5", "123456789", "-4503599627370495.5", "+8"}) {
     EXPECT_EQ(fw::TruncText(text), fw::trunc(fw::Val(text))) << text;
   }

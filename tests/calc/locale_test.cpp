@@ -1,0 +1,88 @@
+// The Calculator and both converters through the real window, in the C locale and again with the
+// C library in a locale that writes a decimal comma (as start-up leaves it for a user whose
+// environment names one): every decimal, every history record and every text Undo brings back
+// must be the same in both.
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <iterator>
+#include <string>
+
+#include "framework/testing.h"
+#include "tests/calc/calc_fixture.h"
+#include "tests/support/comma_locale.h"
+
+namespace {
+
+class LocaleTest : public CalcFixture, public ::testing::WithParamInterface<bool> {
+ protected:
+  void SetUp() override {
+    if (GetParam()) CommaLocale::Use(LC_ALL);
+    if (HasFatalFailure()) return;
+    CalcFixture::SetUp();
+  }
+
+  // Fraction to Decimal: whole part, numerator, denominator; gives answerd.
+  std::string FractionToDecimal(const char* main, const char* topper, const char* bottomer) {
+    window().main().SetText(main);
+    window().topper().SetText(topper);
+    window().bottomer().SetText(bottomer);
+    fw::testing::Click(window().PushButton3());
+    return window().answerd().Text();
+  }
+
+  // Decimal to Fraction with only `box` checked (none when null); gives main2|topnum|bnum.
+  std::string DecimalToFraction(const char* dec, fw::CheckBox* box) {
+    window().dec().SetText(dec);
+    for (fw::CheckBox* each : {&window().CheckBox1(), &window().CheckBox2(), &window().CheckBox3(),
+                               &window().CheckBox4(), &window().CheckBox5()}) {
+      each->SetValue(each == box);
+    }
+    fw::testing::Click(window().PushButton4());
+    return window().main2().Text() + "|" + window().topnum().Text() + "|" + window().bnum().Text();
+  }
+
+ private:
+  CommaLocale restore_;
+};
+
+INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::Values(false, true),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                           return std::string(info.param ? "CommaLocale" : "CLocale");
+                         });
+
+TEST_P(LocaleTest, CalculatorDecimalsAndTheirHistory) {
+  const PressCase presses[] = {
+      {{"1", "1", "2"}, kPlus, {"2", "", ""}, {"3", "1", "2", "3.5"}},
+      {{"", "1", "4"}, kMinus, {"1", "", ""}, {"", "-3", "4", "-0.75"}},
+      {{"", "2", "3"}, kTimes, {"", "1", "1"}, {"", "2", "3", "0.666666666666667"}},
+      {{"1", "2", "3"}, kTimes, {"", "3", "4"}, {"1", "1", "4", "1.25"}},
+      {{"-2", "1", "4"}, kDivide, {"", "1", "2"}, {"-4", "1", "2", "-4.5"}},
+  };
+  for (const PressCase& press : presses) {
+    Press(press.a, press.op, press.b);
+    EXPECT_EQ(Result(), press.expected) << press;
+  }
+  // Undo brings the presses back, last first, with the texts the history kept.
+  for (auto it = std::rbegin(presses); it != std::rend(presses); ++it) {
+    ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "EditUndo"));
+    EXPECT_EQ(Result(), it->expected) << *it;
+  }
+}
+
+TEST_P(LocaleTest, FractionToDecimal) {
+  EXPECT_EQ(FractionToDecimal("3", "1", "8"), "3.125");
+  EXPECT_EQ(FractionToDecimal("-1", "1", "2"), "-1.5");
+  EXPECT_EQ(FractionToDecimal("", "2", "3"), "0.666666666666667");
+  // Fifteen significant digits round it up: only the digits a double holds are shown.
+  EXPECT_EQ(FractionToDecimal("999999999999999", "9", "10"), "1e+15");
+}
+
+TEST_P(LocaleTest, DecimalToFraction) {
+  EXPECT_EQ(DecimalToFraction("2.5", nullptr), "2|1|2");
+  EXPECT_EQ(DecimalToFraction("3.14159", nullptr), "3|14159|100000");
+  EXPECT_EQ(DecimalToFraction("3.14159", &window().CheckBox3()), "3|5|32");
+  EXPECT_EQ(DecimalToFraction("12.375", &window().CheckBox5()), "12 ft 4 in |1|2");
+}
+
+}  // namespace
