@@ -6,7 +6,9 @@
 set -eu
 cd "$(dirname "$0")/.."
 . scripts/lib.sh
-ensure_packages $BUILD_PACKAGES clang libclang-rt-14-dev
+ensure_packages $BUILD_PACKAGES clang libclang-rt-14-dev locales
+# The value fuzzer writes and reads numbers in a comma locale.
+ensure_utf8_locale de_DE
 seconds=${1:-60}
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
   -DTESSIMO_FUZZ=ON -DTESSIMO_TESTS=OFF >/dev/null
