@@ -1,4 +1,4 @@
-// The pieces of the "Calculate" press that live in their own files: the four operations and the
+// The steps of the "Calculate" press that live in files of their own: the four operations and the
 // history record. Only the calculate*.cpp and history.cpp files include this.
 #pragma once
 

@@ -8,6 +8,7 @@
 #include "calc/calc_window.h"
 #include "calc/calculate.h"
 #include "calc/integers.h"
+#include "calc/result_texts.h"
 #include "framework/value.h"
 
 namespace calc {
@@ -130,18 +131,18 @@ void RunOperation(CalcWindow& window, Operation operation, const SignFlags& sign
   if (m.d2 == 0 || m.d1 == 0) return;
   for (std::int64_t part : {m.w1, m.w2, m.t1, m.t2, m.d1, m.d2}) {
     if (part == fw::kOutOfRange) {
-      window.EditField4().SetText("Overflow");
+      window.EditField4().SetText(kOverflow);
       return;
     }
   }
   if (operation == Operation::kDivide && m.w2 == 0 && m.t2 == 0) {
-    window.EditField4().SetText("Undefined");
+    window.EditField4().SetText(kUndefined);
     return;
   }
   Checked c;
   const Fraction result = Compute(m, operation, signs, c);
   if (c.Overflowed() || !WholePartFits(result)) {
-    window.EditField4().SetText("Overflow");
+    window.EditField4().SetText(kOverflow);
     return;
   }
 

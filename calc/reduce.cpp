@@ -60,11 +60,11 @@ struct Reduced {
 
 // Reads the numerator and denominator fields (each twice: for its sign, then for its magnitude)
 // and reduces the magnitudes.
-Reduced ReduceFields(const CalcWindow& window, FieldAccessor numerator, FieldAccessor denominator) {
-  const std::int64_t n = fw::TruncText((window.*numerator)().Text());
-  const std::int64_t d = fw::TruncText((window.*denominator)().Text());
-  std::uint64_t a = UnsignedMagnitude(fw::TruncText((window.*numerator)().Text()));
-  std::uint64_t b = UnsignedMagnitude(fw::TruncText((window.*denominator)().Text()));
+Reduced ReduceFields(const fw::TextField& numerator, const fw::TextField& denominator) {
+  const std::int64_t n = fw::TruncText(numerator.Text());
+  const std::int64_t d = fw::TruncText(denominator.Text());
+  std::uint64_t a = UnsignedMagnitude(fw::TruncText(numerator.Text()));
+  std::uint64_t b = UnsignedMagnitude(fw::TruncText(denominator.Text()));
   if (b > 1 && !IsPrime(b)) {
     const std::uint64_t g = std::gcd(a, b);
     a /= g;
@@ -75,17 +75,16 @@ Reduced ReduceFields(const CalcWindow& window, FieldAccessor numerator, FieldAcc
   return {negative, a, b};
 }
 
-void WriteReduced(const CalcWindow& window, FieldAccessor numerator, FieldAccessor denominator,
-                  const Reduced& r) {
-  (window.*numerator)().SetText(Digits(r.negative, r.a));
-  (window.*denominator)().SetText(Digits(false, r.b));
+void WriteReduced(fw::TextField& numerator, fw::TextField& denominator, const Reduced& r) {
+  numerator.SetText(Digits(r.negative, r.a));
+  denominator.SetText(Digits(false, r.b));
 }
 
 }  // namespace
 
 void CalcWindow::reduce() {
-  const Reduced r = ReduceFields(*this, &CalcWindow::EditField1, &CalcWindow::EditField2);
-  WriteReduced(*this, &CalcWindow::EditField1, &CalcWindow::EditField2, r);
+  const Reduced r = ReduceFields(EditField1(), EditField2());
+  WriteReduced(EditField1(), EditField2(), r);
   // The decimal of the whole result: the fraction plus the whole part, negative when either
   // carries a minus. A denominator of 0 gives an infinite or NaN decimal.
   const double v =
@@ -97,8 +96,8 @@ void CalcWindow::reduce() {
 }
 
 void CalcWindow::reduction() {
-  const Reduced r = ReduceFields(*this, &CalcWindow::topnum, &CalcWindow::bnum);
-  WriteReduced(*this, &CalcWindow::topnum, &CalcWindow::bnum, r);
+  const Reduced r = ReduceFields(topnum(), bnum());
+  WriteReduced(topnum(), bnum(), r);
 }
 
 }  // namespace calc
