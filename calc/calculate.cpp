@@ -15,24 +15,23 @@ namespace {
 
 // An operand is negative when its whole part or its numerator is. When both are, the user is
 // told, and the numerator is made positive so that the sign stays on the whole part alone.
-std::string SettleSign(CalcWindow& window, std::int64_t whole, std::int64_t numerator,
-                       FieldAccessor numeratorField) {
+std::string SettleSign(std::int64_t whole, std::int64_t numerator, fw::TextField& numeratorField) {
   if (!(whole < 0 || numerator < 0)) return "+";
   if (whole < 0 && numerator < 0) {
     fw::MsgBox("There can only be one negative value for each mixed number.");
-    (window.*numeratorField)().SetText(fw::Str(WrappingNegate(numerator)));
+    numeratorField.SetText(fw::Str(WrappingNegate(numerator)));
   }
   return "-";
 }
 
 // A denominator left at 0 (or empty) counts as 1.
-void RepairZeroDenominator(CalcWindow& window, FieldAccessor field) {
-  if (fw::CDbl((window.*field)().Text()) == 0) (window.*field)().SetText("1");
+void RepairZeroDenominator(fw::TextField& field) {
+  if (fw::CDbl(field.Text()) == 0) field.SetText("1");
 }
 
 // The result carried into operand 1 is the exact integer value of its field ("" gives "0").
-void CarryResult(CalcWindow& window, FieldAccessor from, FieldAccessor to) {
-  (window.*to)().SetText(fw::Str(fw::TruncText((window.*from)().Text())));
+void CarryResult(const fw::TextField& from, fw::TextField& to) {
+  to.SetText(fw::Str(fw::TruncText(from.Text())));
 }
 
 }  // namespace
@@ -47,11 +46,11 @@ void CalcWindow::PushButton2_Action(fw::PushButton& /*button*/) {
   keeptrack().SetText(fw::Str(WrappingAdd(fw::TruncText(keeptrack().Text()), 1)));
 
   SignFlags signs;
-  signs.flag1 = SettleSign(*this, sw1, sn1, &CalcWindow::numtop1);
-  signs.flag2 = SettleSign(*this, sw2, sn2, &CalcWindow::numtop2);
+  signs.flag1 = SettleSign(sw1, sn1, numtop1());
+  signs.flag2 = SettleSign(sw2, sn2, numtop2());
 
-  RepairZeroDenominator(*this, &CalcWindow::numbottom1);
-  RepairZeroDenominator(*this, &CalcWindow::numbottom2);
+  RepairZeroDenominator(numbottom1());
+  RepairZeroDenominator(numbottom2());
 
   // EditField4 keeps its text until reduce writes the new decimal.
   EditField3().SetText("");
@@ -77,9 +76,9 @@ void CalcWindow::PushButton2_Action(fw::PushButton& /*button*/) {
   RecordPress(*this);
 
   if (multiple().Value()) {
-    CarryResult(*this, &CalcWindow::EditField3, &CalcWindow::whole1);
-    CarryResult(*this, &CalcWindow::EditField1, &CalcWindow::numtop1);
-    CarryResult(*this, &CalcWindow::EditField2, &CalcWindow::numbottom1);
+    CarryResult(EditField3(), whole1());
+    CarryResult(EditField1(), numtop1());
+    CarryResult(EditField2(), numbottom1());
     numtop2().SetText("");
     numbottom2().SetText("");
     whole2().SetText("");
@@ -87,7 +86,7 @@ void CalcWindow::PushButton2_Action(fw::PushButton& /*button*/) {
   }
 
   if (fw::CDbl(numtop1().Text()) == 0) numtop1().SetText("0");
-  RepairZeroDenominator(*this, &CalcWindow::numbottom1);
+  RepairZeroDenominator(numbottom1());
 }
 
 }  // namespace calc

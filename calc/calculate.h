@@ -1,4 +1,4 @@
-// The pieces of the "Calculate" press that live in their own files: the four operations and the
+// The steps of the "Calculate" press that live in files of their own: the four operations and the
 // history record. Only the calculate*.cpp and history.cpp files include this.
 #pragma once
 
@@ -24,8 +24,9 @@ enum class Operation { kAdd, kSubtract, kMultiply, kDivide };
 
 // Runs one operation on the operand fields: writes the result's whole part, numerator and
 // denominator into EditField3, EditField1 and EditField2 and reduces it (reduce writes the decimal
-// into EditField4); writes nothing when a denominator is below 1 in size; writes only "Overflow" or
-// "Undefined" into EditField4 when the result cannot be given exactly.
+// into EditField4); writes nothing when a denominator is below 1 in size; writes only "Overflow"
+// into EditField4 when a part is out of range or a result field cannot hold the exact result, and
+// only "Undefined" when dividing by 0.
 void RunOperation(CalcWindow& window, Operation operation, const SignFlags& signs);
 
 // Appends the press's record (operands, results, operation) to the eleven history lists.

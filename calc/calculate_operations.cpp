@@ -1,13 +1,16 @@
 // The four operations of "Calculate" on two mixed numbers. Each works on the magnitudes of the
-// operand parts in exact 64-bit integers and takes the result's sign from the two sign flags.
-// Everything is checked before the first write, so a result that cannot be given exactly leaves
-// the result fields empty and says why in EditField4.
+// operand parts and takes the result's sign from the two sign flags. The arithmetic is exact, on
+// integers wide enough that no step can overflow; only a result too large for the fields gives
+// "Overflow". Everything is decided before the first write, so such a result, like a division by
+// zero, leaves the result fields empty and says why in EditField4.
 #include <cstdint>
 #include <limits>
+#include <string>
 
 #include "calc/calc_window.h"
 #include "calc/calculate.h"
-#include "calc/integers.h"
+#include "calc/result_texts.h"
+#include "calc/wide.h"
 #include "framework/value.h"
 
 namespace calc {
@@ -35,91 +38,82 @@ Magnitudes ReadMagnitudes(const CalcWindow& window) {
   return m;
 }
 
-// 64-bit arithmetic that remembers whether any step overflowed.
-class Checked {
- public:
-  std::int64_t Add(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    overflow_ |= __builtin_add_overflow(a, b, &r);
-    return r;
-  }
-  std::int64_t Sub(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    overflow_ |= __builtin_sub_overflow(a, b, &r);
-    return r;
-  }
-  std::int64_t Mul(std::int64_t a, std::int64_t b) {
-    std::int64_t r;
-    overflow_ |= __builtin_mul_overflow(a, b, &r);
-    return r;
-  }
-  std::int64_t Negate(std::int64_t a) { return Sub(0, a); }
-  bool Overflowed() const { return overflow_; }
-
- private:
-  bool overflow_ = false;
+// The unreduced result of an operation: a signed numerator over a positive denominator.
+struct Unreduced {
+  Wide numerator;
+  Wide denominator;
 };
 
-// The unreduced result as the operation first writes it: numerator over a positive denominator.
-struct Fraction {
-  std::int64_t numerator = 0;
-  std::int64_t denominator = 1;
-};
-
-Fraction Compute(const Magnitudes& m, Operation operation, const SignFlags& signs, Checked& c) {
-  const std::int64_t N1 = c.Add(c.Mul(m.w1, m.d1), m.t1);
-  const std::int64_t N2 = c.Add(c.Mul(m.w2, m.d2), m.t2);
+Unreduced Compute(const Magnitudes& m, Operation operation, const SignFlags& signs) {
+  const Wide N1 = Wide(m.w1) * m.d1 + m.t1;
+  const Wide N2 = Wide(m.w2) * m.d2 + m.t2;
   switch (operation) {
     case Operation::kAdd:
     case Operation::kSubtract: {
       // Over the common denominator d1 d2, each term taking the sign of its own operand.
-      std::int64_t P1 = c.Mul(N1, m.d2);
-      std::int64_t P2 = c.Mul(N2, m.d1);
-      if (signs.flag1 == "-") P1 = c.Negate(P1);
-      if (signs.flag2 == "-") P2 = c.Negate(P2);
-      const std::int64_t sum = operation == Operation::kAdd ? c.Add(P1, P2) : c.Sub(P1, P2);
-      return {sum, c.Mul(m.d1, m.d2)};
+      Wide P1 = N1 * m.d2;
+      Wide P2 = N2 * m.d1;
+      if (signs.flag1 == "-") P1 = -P1;
+      if (signs.flag2 == "-") P2 = -P2;
+      return {operation == Operation::kAdd ? P1 + P2 : P1 - P2, Wide(m.d1) * m.d2};
     }
-    case Operation::kMultiply:
-      return {c.Mul(N1, N2), c.Mul(m.d1, m.d2)};
-    case Operation::kDivide:
-      return {c.Mul(N1, m.d2), c.Mul(m.d1, N2)};
+    case Operation::kMultiply: {
+      const Wide product = N1 * N2;
+      return {signs.ExactlyOneNegative() ? -product : product, Wide(m.d1) * m.d2};
+    }
+    case Operation::kDivide: {
+      // Cross-multiplied: (N1 / d1) / (N2 / d2) is N1 d2 over d1 N2.
+      const Wide quotient = N1 * m.d2;
+      return {signs.ExactlyOneNegative() ? -quotient : quotient, m.d1 * N2};
+    }
   }
-  return {};
+  return {0, 1};
 }
 
-// The whole part split off a numerator larger than the denominator must fit 64 bits too; only
-// -2^63 over 1 gives one that does not.
-bool WholePartFits(const Fraction& f) {
-  constexpr auto kMax = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-  return UnsignedMagnitude(f.numerator) / static_cast<std::uint64_t>(f.denominator) <= kMax;
-}
+// The result as the fields show it: the whole part (0 leaves EditField3 empty) and the reduced
+// fraction (0 over 1 when there is none). A negative result carries its sign on the whole part
+// when there is one, else on the numerator.
+struct Shown {
+  Wide whole;
+  Wide numerator;
+  Wide denominator;
+};
 
-// Splits the whole part off the fraction in EditField1 / EditField2 when the numerator's
-// magnitude is strictly greater than the denominator (4 over 4 stays a fraction): EditField3 gets
-// the whole part, negated when `negativeWhole` says so, and EditField1 the unsigned remainder.
-// Gives the whole part, 0 when nothing was split off.
-template <class NegativeWhole>
-std::int64_t SplitWholePart(CalcWindow& window, NegativeWhole negativeWhole) {
-  const std::uint64_t m = UnsignedMagnitude(fw::TruncText(window.EditField1().Text()));
-  const auto den = static_cast<std::uint64_t>(fw::TruncText(window.EditField2().Text()));
-  if (!(m > den)) return 0;
-  const auto whole = static_cast<std::int64_t>(m / den);
-  const auto r = static_cast<std::int64_t>(m % den);
-  window.EditField3().SetText(fw::Str(whole));
-  if (negativeWhole()) window.EditField3().SetText(fw::Str(-whole));
-  window.EditField1().SetText(fw::Str(r));
-  return whole;
-}
-
-// After a product or quotient: no whole part leaves EditField3 blank, and the sign of a
-// negative result then goes onto the numerator.
-void SignWithoutWholePart(CalcWindow& window, const SignFlags& signs) {
-  if (fw::Val(window.EditField3().Text()) != 0) return;
-  window.EditField3().SetText("");
-  if (signs.ExactlyOneNegative()) {
-    window.EditField1().SetText(fw::Str(-fw::TruncText(window.EditField1().Text())));
+// Splits the whole part off a numerator whose magnitude is strictly greater than the denominator
+// (4 over 4 stays a fraction), reduces what is left and puts the sign on.
+Shown AsShown(const Unreduced& u) {
+  Wide m = abs(u.numerator);
+  Wide whole = 0;
+  if (m > u.denominator) {
+    whole = m / u.denominator;
+    m %= u.denominator;
   }
+  // A zero fraction is never shown (the press blanks its fields), so it goes as 0 over 1.
+  // Otherwise m is below the denominator after a split and at most equal to it without one, so
+  // the denominator divides m only when the two are equal. Such a denominator is prime only
+  // below 2^64, where the reduction tests it: d1 d2 is prime only as a prime d1 or d2 (below
+  // 2^63) times 1; d1 N2 only with d1 = 1 and N2 prime, and N1 d2 = N2 then forces N1 = 1
+  // (N2 = d2) or d2 = 1 (N2 = w2 + t2).
+  Fraction f{0, 1};
+  if (m != 0) f = Reduced({m, u.denominator});
+  if (u.numerator < 0) {
+    if (whole != 0) {
+      whole = -whole;
+    } else {
+      f.a = -f.a;
+    }
+  }
+  return {whole, f.a, f.b};
+}
+
+// A result field shows a 64-bit whole number; -2^63 is what a part out of range reads as, so no
+// result shows it.
+bool FitsAField(const Wide& value) {
+  return abs(value) <= std::numeric_limits<std::int64_t>::max();
+}
+
+std::string FieldText(const Wide& fitting) {
+  return fw::Str(static_cast<std::int64_t>(fitting));
 }
 
 }  // namespace
@@ -130,40 +124,25 @@ void RunOperation(CalcWindow& window, Operation operation, const SignFlags& sign
   if (m.d2 == 0 || m.d1 == 0) return;
   for (std::int64_t part : {m.w1, m.w2, m.t1, m.t2, m.d1, m.d2}) {
     if (part == fw::kOutOfRange) {
-      window.EditField4().SetText("Overflow");
+      window.EditField4().SetText(kOverflow);
       return;
     }
   }
   if (operation == Operation::kDivide && m.w2 == 0 && m.t2 == 0) {
-    window.EditField4().SetText("Undefined");
+    window.EditField4().SetText(kUndefined);
     return;
   }
-  Checked c;
-  const Fraction result = Compute(m, operation, signs, c);
-  if (c.Overflowed() || !WholePartFits(result)) {
-    window.EditField4().SetText("Overflow");
+  const Shown result = AsShown(Compute(m, operation, signs));
+  if (!FitsAField(result.whole) || !FitsAField(result.numerator) ||
+      !FitsAField(result.denominator)) {
+    window.EditField4().SetText(kOverflow);
     return;
   }
 
-  window.EditField2().SetText(fw::Str(result.denominator));
-  window.EditField1().SetText(fw::Str(result.numerator));
-  switch (operation) {
-    case Operation::kAdd:
-    case Operation::kSubtract:
-      // The whole part carries the sign of the sum; the remainder goes without one.
-      SplitWholePart(window, [&window] { return fw::Val(window.EditField1().Text()) < 0; });
-      break;
-    case Operation::kMultiply: {
-      const std::int64_t whole = SplitWholePart(window, [] { return false; });
-      if (signs.ExactlyOneNegative()) window.EditField3().SetText(fw::Str(-whole));
-      SignWithoutWholePart(window, signs);
-      break;
-    }
-    case Operation::kDivide:
-      SplitWholePart(window, [&signs] { return signs.ExactlyOneNegative(); });
-      SignWithoutWholePart(window, signs);
-      break;
-  }
+  window.EditField2().SetText(FieldText(result.denominator));
+  window.EditField1().SetText(FieldText(result.numerator));
+  if (result.whole != 0) window.EditField3().SetText(FieldText(result.whole));
+  // Reducing the fraction again changes nothing; reduce writes the decimal of the whole result.
   window.reduce();
 }
 

@@ -4,14 +4,10 @@
 #include <cstdint>
 #include <string>
 
+#include "calc/result_texts.h"
 #include "framework/value.h"
 
 namespace calc::conversion {
-
-// Shown by Fraction to Decimal when the denominator has no whole part to divide by.
-inline constexpr char kUndefined[] = "Undefined";
-// Shown when a whole part, a numerator, a denominator or a count of feet leaves the 64-bit range.
-inline constexpr char kOverflow[] = "Overflow";
 
 // Whether a magnitude has a whole part that a 64-bit signed integer holds: below 2^63.
 // Infinity fails the test, and so does NaN (every comparison with it is false).

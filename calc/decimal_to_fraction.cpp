@@ -5,6 +5,7 @@
 
 #include "calc/calc_window.h"
 #include "calc/conversion_text.h"
+#include "calc/result_texts.h"
 #include "framework/value.h"
 
 namespace calc {
@@ -76,7 +77,7 @@ void CalcWindow::PushButton4_Action(fw::PushButton& /*button*/) {
   const double M = fw::Abs(fw::Val(dec().Text()));
   const std::int64_t S = fw::trunc(fw::CDbl(dec().Text()));
   if (!conversion::HasWholePart64(M)) {
-    main2().SetText(conversion::kOverflow);
+    main2().SetText(kOverflow);
     return;
   }
 

@@ -7,7 +7,7 @@
 
 #include "calc/calc_window.h"
 #include "calc/conversion_text.h"
-#include "calc/integers.h"
+#include "calc/result_texts.h"
 #include "framework/value.h"
 
 namespace calc {
@@ -39,11 +39,11 @@ void CalcWindow::PushButton3_Action(fw::PushButton& /*button*/) {
     const std::optional<std::int64_t> B = WholeOf(fw::Val(bottomer().Text()));
     const std::optional<std::int64_t> W = WholeOf(fw::Val(main().Text()));
     if (!T || !B || !W) {
-      answerd().SetText(conversion::kOverflow);
+      answerd().SetText(kOverflow);
       return;
     }
     const std::optional<double> Q = Quotient(*T, *B);
-    answerd().SetText(Q ? fw::Str(static_cast<double>(*W) + *Q) : conversion::kUndefined);
+    answerd().SetText(Q ? fw::Str(static_cast<double>(*W) + *Q) : kUndefined);
   } else if (fw::Val(topper().Text()) > 0 && fw::Val(bottomer().Text()) > 0) {
     // The whole part is 0, empty or negative: the fraction alone, or, when the whole part reads
     // as negative, minus the whole part's magnitude plus the fraction (a whole part between -1
@@ -51,26 +51,26 @@ void CalcWindow::PushButton3_Action(fw::PushButton& /*button*/) {
     const std::optional<std::int64_t> T = WholeOf(fw::Val(topper().Text()));
     const std::optional<std::int64_t> B = WholeOf(fw::Val(bottomer().Text()));
     if (!T || !B) {
-      answerd().SetText(conversion::kOverflow);
+      answerd().SetText(kOverflow);
       return;
     }
     const std::optional<double> Q = Quotient(*T, *B);
     if (!Q) {
-      answerd().SetText(conversion::kUndefined);
+      answerd().SetText(kUndefined);
       return;
     }
     answerd().SetText(fw::Str(*Q));
     if (fw::CDbl(main().Text()) < 0) {
       const std::optional<std::int64_t> whole = WholeOf(fw::CDbl(main().Text()));
       if (!whole) {
-        answerd().SetText(conversion::kOverflow);
+        answerd().SetText(kOverflow);
         return;
       }
       const double V = fw::Abs(static_cast<double>(*whole));
       answerd().SetText(fw::Str(-(V + *Q)));
     }
   } else if (fw::Val(bottomer().Text()) == 0) {
-    answerd().SetText(conversion::kUndefined);
+    answerd().SetText(kUndefined);
   }
 }
 

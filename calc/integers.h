@@ -6,13 +6,9 @@
 #include <limits>
 #include <string>
 
-#include "calc/calc_window.h"
 #include "framework/value.h"
 
 namespace calc {
-
-// A text field of the main window, reached through its accessor at every use.
-using FieldAccessor = fw::TextField& (CalcWindow::*)() const;
 
 inline std::int64_t WrappingAdd(std::int64_t a, std::int64_t b) {
   return static_cast<std::int64_t>(static_cast<std::uint64_t>(a) + static_cast<std::uint64_t>(b));

@@ -1,22 +1,22 @@
-// Reduction of a fraction standing in two fields. The rule is that of trial division by every
-// whole number from 2 to half the denominator: the denominator itself is never tried, so a
-// denominator of 0, 1 or a prime leaves the fraction as it is (2/2, 5/5 and 0/5 stay), and any
-// other denominator loses every factor it shares with the numerator (4/4 becomes 1/1, 0/4 becomes
-// 0/1). It is computed with a primality test and the greatest common divisor, in bounded time.
+// Reduction of a fraction standing in two fields, and the rule behind it: that of trial division
+// by every whole number from 2 to half the denominator (see calc/wide.h), computed in bounded
+// time from the greatest common divisor and a primality test.
 #include <cstdint>
-#include <numeric>
+#include <limits>
+#include <stdexcept>
 
 #include "calc/calc_window.h"
 #include "calc/integers.h"
+#include "calc/wide.h"
 #include "framework/value.h"
 
 namespace calc {
 namespace {
 
-__extension__ typedef unsigned __int128 Wide;
+__extension__ typedef unsigned __int128 Product128;
 
 std::uint64_t MulMod(std::uint64_t a, std::uint64_t b, std::uint64_t m) {
-  return static_cast<std::uint64_t>(static_cast<Wide>(a) * b % m);
+  return static_cast<std::uint64_t>(static_cast<Product128>(a) * b % m);
 }
 
 std::uint64_t PowMod(std::uint64_t base, std::uint64_t exponent, std::uint64_t m) {
@@ -52,7 +52,21 @@ bool IsPrime(std::uint64_t n) {
   return true;
 }
 
-struct Reduced {
+// Whether b, which divides a, is prime. Miller-Rabin decides below 2^64. A wider b comes only from
+// the operations, which hand over such a b dividing a only as a == b with b composite (see
+// calculate_operations.cpp). Testing that here would take a wide Miller-Rabin: tens of
+// microseconds for a composite of 190 bits, most of a millisecond for a prime.
+bool DividingDenominatorIsPrime(const Fraction& f) {
+  if (f.b <= std::numeric_limits<std::uint64_t>::max()) {
+    return IsPrime(static_cast<std::uint64_t>(f.b));
+  }
+  if (f.a != f.b)
+    throw std::logic_error("a denominator beyond 64 bits divides a numerator other than itself");
+  return false;
+}
+
+// A fraction read from two fields, reduced, with its sign apart.
+struct SignedFraction {
   bool negative;  // the fraction's sign, which goes onto the numerator
   std::uint64_t a;
   std::uint64_t b;
@@ -60,32 +74,35 @@ struct Reduced {
 
 // Reads the numerator and denominator fields (each twice: for its sign, then for its magnitude)
 // and reduces the magnitudes.
-Reduced ReduceFields(const CalcWindow& window, FieldAccessor numerator, FieldAccessor denominator) {
-  const std::int64_t n = fw::TruncText((window.*numerator)().Text());
-  const std::int64_t d = fw::TruncText((window.*denominator)().Text());
-  std::uint64_t a = UnsignedMagnitude(fw::TruncText((window.*numerator)().Text()));
-  std::uint64_t b = UnsignedMagnitude(fw::TruncText((window.*denominator)().Text()));
-  if (b > 1 && !IsPrime(b)) {
-    const std::uint64_t g = std::gcd(a, b);
-    a /= g;
-    b /= g;
-  }
+SignedFraction ReduceFields(const fw::TextField& numerator, const fw::TextField& denominator) {
+  const std::int64_t n = fw::TruncText(numerator.Text());
+  const std::int64_t d = fw::TruncText(denominator.Text());
+  const Fraction r = Reduced({UnsignedMagnitude(fw::TruncText(numerator.Text())),
+                              UnsignedMagnitude(fw::TruncText(denominator.Text()))});
   // Two negative parts make a positive fraction; a part that reads as 0 gives no sign.
   const bool negative = (n > 0 && d < 0) || (n < 0 && d > 0);
-  return {negative, a, b};
+  // Reduction only shrinks the magnitudes, which came from 64 bits.
+  return {negative, static_cast<std::uint64_t>(r.a), static_cast<std::uint64_t>(r.b)};
 }
 
-void WriteReduced(const CalcWindow& window, FieldAccessor numerator, FieldAccessor denominator,
-                  const Reduced& r) {
-  (window.*numerator)().SetText(Digits(r.negative, r.a));
-  (window.*denominator)().SetText(Digits(false, r.b));
+void WriteReduced(fw::TextField& numerator, fw::TextField& denominator, const SignedFraction& r) {
+  numerator.SetText(Digits(r.negative, r.a));
+  denominator.SetText(Digits(false, r.b));
 }
 
 }  // namespace
 
+Fraction Reduced(const Fraction& f) {
+  if (f.b <= 1) return f;
+  const Wide g = gcd(f.a, f.b);
+  // A common factor below b shows b composite; only when b divides a does its primality decide.
+  if (g == 1 || (g == f.b && DividingDenominatorIsPrime(f))) return f;
+  return {f.a / g, f.b / g};
+}
+
 void CalcWindow::reduce() {
-  const Reduced r = ReduceFields(*this, &CalcWindow::EditField1, &CalcWindow::EditField2);
-  WriteReduced(*this, &CalcWindow::EditField1, &CalcWindow::EditField2, r);
+  const SignedFraction r = ReduceFields(EditField1(), EditField2());
+  WriteReduced(EditField1(), EditField2(), r);
   // The decimal of the whole result: the fraction plus the whole part, negative when either
   // carries a minus. A denominator of 0 gives an infinite or NaN decimal.
   const double v =
@@ -97,8 +114,8 @@ void CalcWindow::reduce() {
 }
 
 void CalcWindow::reduction() {
-  const Reduced r = ReduceFields(*this, &CalcWindow::topnum, &CalcWindow::bnum);
-  WriteReduced(*this, &CalcWindow::topnum, &CalcWindow::bnum, r);
+  const SignedFraction r = ReduceFields(topnum(), bnum());
+  WriteReduced(topnum(), bnum(), r);
 }
 
 }  // namespace calc

@@ -80,6 +80,7 @@ TEST_F(FractionToDecimal, PartsBeyondSixtyFourBitsOverflow) {
   const Row rows[] = {
       {"1e300", "1", "2", "Overflow"},
       {"3", "1e19", "2", "Overflow"},
+      {"", "1e19", "2", "Overflow"},    // also without a whole part
       {"3", "1", "1e19", "Overflow"},
       {"", "1", "INF", "Overflow"},
       {"-1e300", "1", "2", "Overflow"},
