@@ -28,7 +28,9 @@ inline std::string Digits(bool negative, std::uint64_t magnitude) {
     const auto value = static_cast<std::int64_t>(magnitude);
     return fw::Str(negative ? -value : value);
   }
-  return negative ? fw::Str(fw::kOutOfRange) : std::to_string(magnitude);
+  // 2^63 itself: the digits of the smallest 64-bit integer, with or without its sign.
+  const std::string digits = fw::Str(fw::kOutOfRange);
+  return negative ? digits : digits.substr(1);
 }
 
 }  // namespace calc

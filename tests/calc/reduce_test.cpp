@@ -54,6 +54,10 @@ TEST_F(ReduceTest, Reduce) {
       // 998244353 x 1000000007, two primes near 10^9.
       {"998244353", "998244359987710471", "", "1", "1000000007", "9.99999993e-10"},
       {"500000000000000000", "1000000000000000000", "", "1", "2", "0.5"},
+      // A part beyond the 64-bit range reads as -2^63, so it counts as negative and its
+      // magnitude 2^63 is written out in full.
+      {"9223372036854775808", "4", "", "-2305843009213693952", "1", "-2.30584300921369e+18"},
+      {"-9223372036854775809", "-3", "", "9223372036854775808", "3", "3.07445734561826e+18"},
   };
   for (const ReduceCase& c : cases) {
     window().EditField1().SetText(c.num);
