@@ -67,6 +67,9 @@ struct TabPanelImpl : ControlImpl {
     bar = new QTabBar(panel);
     bar->setDrawBase(false);
     bar->setExpanding(false);
+    // A click on a tab may take the focus, but Tab passes over the tabs to the controls of the
+    // selected one.
+    bar->setFocusPolicy(Qt::ClickFocus);
     frame = new TabFrame(*bar, panel);
     bar->raise();
     widget = panel;
@@ -123,6 +126,8 @@ struct TabPanelImpl : ControlImpl {
     frame->setGeometry(0, frameTop, width, std::max(0, height - frameTop));
     for (QWidget* page : pages) page->setGeometry(frame->rect());
   }
+
+  QWidget* FocusWidget() const override { return bar; }
 
   QWidget* ChildArea(std::int64_t page) override {
     if (page == 0) return panel;

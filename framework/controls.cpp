@@ -179,6 +179,8 @@ void Control::SetProperties(std::string_view record) {
       }
     }
   }
+  // A record applied to an open window may have moved the control in the tab order.
+  if (impl_->window->Impl().open) impl_->window->Impl().OrderFocus();
 }
 
 // --- RectControl ---------------------------------------------------------------------------

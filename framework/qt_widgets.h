@@ -47,6 +47,8 @@ struct ControlImpl {
   virtual QPoint ChildOrigin(std::int64_t page) const;
   // The widget the user sees for the control; null for a store that is never shown.
   virtual QWidget* ShownWidget() const { return widget; }
+  // The widget that takes the keyboard focus for the control, if any.
+  virtual QWidget* FocusWidget() const { return widget; }
   // A frame drawn around controls created before it (a group box) stays behind its siblings,
   // so clicks inside it still reach them.
   virtual bool StaysBehindSiblings() const { return false; }
@@ -89,6 +91,12 @@ struct WindowImpl {
   bool PressDefaultButton();
   // Moves the window to where its DefaultLocation asks, before it is first shown.
   void PlaceOnScreen();
+  // The widgets that take the keyboard focus, in the order of the controls' TabIndex.
+  std::vector<QWidget*> FocusOrder() const;
+  // Makes Tab move the focus in FocusOrder.
+  void OrderFocus();
+  // Gives the focus to the first control in tab order that takes it, when nothing has it.
+  void FocusFirstControl();
   void ApplyWindowProperties(const PropertyValues& changed);
 
   Window* window;

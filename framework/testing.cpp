@@ -31,8 +31,8 @@ QWidget* WidgetOf(const Control& control) {
   return widget;
 }
 
-// Makes the control's window the active one (when it is shown) and focuses the control.
-void Focus(QWidget* widget) {
+// Makes the widget's window the active one, when it is shown.
+void Activate(QWidget* widget) {
   QWidget* top = widget->window();
   if (top->isVisible() && QApplication::activeWindow() != top) {
     QT_WARNING_PUSH
@@ -40,6 +40,11 @@ void Focus(QWidget* widget) {
     QApplication::setActiveWindow(top);
     QT_WARNING_POP
   }
+}
+
+// Makes the control's window the active one (when it is shown) and focuses the control.
+void Focus(QWidget* widget) {
+  Activate(widget);
   widget->setFocus(Qt::OtherFocusReason);
 }
 
@@ -115,6 +120,35 @@ void KeyFor(char32_t point, int& key, Qt::KeyboardModifiers& modifiers, QString&
   }
 }
 
+// Presses the keys on `target`, and on whatever has the focus once a key has moved it.
+void SendKeys(QWidget* target, std::string_view keys) {
+  QPointer<QWidget> receiver(target);
+  QPointer<QWidget> top(target->window());
+  for (char32_t point : CodePoints(keys)) {
+    if (receiver == nullptr || top == nullptr) return;
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+    QString text;
+    KeyFor(point, key, modifiers, text);
+    QWidget* focusBefore = top->focusWidget();
+    SendKey(receiver, key, modifiers, text);
+    // A key that moved the focus (Tab, or a filter that did) sends the next keys there.
+    if (top != nullptr && top->focusWidget() != nullptr && top->focusWidget() != focusBefore) {
+      receiver = top->focusWidget();
+    }
+  }
+}
+
+// The control shown by `widget` or by the nearest of its parents that shows one ("" for none).
+std::string ControlOfWidget(const Window& window, const QWidget* widget) {
+  for (; widget != nullptr && widget != window.Impl().content; widget = widget->parentWidget()) {
+    for (const auto& control : window.Impl().controls) {
+      if (control->Impl().widget == widget) return control->Impl().name;
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 void SetMsgBoxObserver(std::function<void(const std::string&)> observer) {
@@ -133,21 +167,15 @@ void TypeKeys(Control& control, std::string_view keys) {
   CheckMainThread();
   QWidget* target = WidgetOf(control);
   Focus(target);
-  QPointer<QWidget> receiver(target);
-  QPointer<QWidget> top(target->window());
-  for (char32_t point : CodePoints(keys)) {
-    if (receiver == nullptr || top == nullptr) return;
-    int key = 0;
-    Qt::KeyboardModifiers modifiers;
-    QString text;
-    KeyFor(point, key, modifiers, text);
-    QWidget* focusBefore = top->focusWidget();
-    SendKey(receiver, key, modifiers, text);
-    // A key that moved the focus (Tab, or a filter that did) sends the next keys there.
-    if (top != nullptr && top->focusWidget() != nullptr && top->focusWidget() != focusBefore) {
-      receiver = top->focusWidget();
-    }
-  }
+  SendKeys(target, keys);
+}
+
+void TypeKeys(Window& window, std::string_view keys) {
+  CheckMainThread();
+  QWidget* top = window.Impl().top;
+  Activate(top);
+  QWidget* focus = top->focusWidget();
+  SendKeys(focus != nullptr ? focus : top, keys);
 }
 
 void PressKey(Control& control, Key key) {
@@ -207,6 +235,11 @@ bool HasFocus(const Control& control) {
   CheckMainThread();
   QWidget* widget = control.Impl().widget;
   return widget != nullptr && widget->window()->focusWidget() == widget;
+}
+
+std::string FocusedControl(const Window& window) {
+  CheckMainThread();
+  return ControlOfWidget(window, window.Impl().top->focusWidget());
 }
 
 bool IsShown(const Control& control) {
@@ -290,13 +323,7 @@ std::string ControlAt(const Window& window, int x, int y) {
   CheckMainThread();
   QWidget* content = window.Impl().content;
   if (content == nullptr) return {};
-  for (QWidget* hit = content->childAt(x, y); hit != nullptr && hit != content;
-       hit = hit->parentWidget()) {
-    for (const std::string& name : window.ControlNames()) {
-      if (window.ControlByName(name)->Impl().widget == hit) return name;
-    }
-  }
-  return {};
+  return ControlOfWidget(window, content->childAt(x, y));
 }
 
 void ResetQuit() {

@@ -24,6 +24,9 @@ void HidePicture(std::string_view name);
 // Gives `control` the keyboard focus and presses each character of `keys` (UTF-8) as a key,
 // press and release, through the toolkit: key filters run before each key.
 void TypeKeys(Control& control, std::string_view keys);
+// Presses each character of `keys` with the window active, as typed on the keyboard: the keys go
+// to whichever control has the focus (to none when no control has it).
+void TypeKeys(Window& window, std::string_view keys);
 enum class Key { Backspace, Delete, Return, Tab };
 // Gives `control` the focus and presses one special key.
 void PressKey(Control& control, Key key);
@@ -34,6 +37,8 @@ void Click(Control& control);
 bool ChooseMenuItem(Window& window, std::string_view name);
 // Whether `control` has the keyboard focus.
 bool HasFocus(const Control& control);
+// The name of the control that has the window's keyboard focus ("" when none has it).
+std::string FocusedControl(const Window& window);
 // Whether `control` is shown on screen (its window open, its tab selected).
 bool IsShown(const Control& control);
 // Runs pending events (deferred closes, posted events).

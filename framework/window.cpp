@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <algorithm>
 #include <cstdlib>
+#include <set>
+#include <utility>
 
 #include "framework/application.h"
 #include "framework/qt_widgets.h"
@@ -171,6 +173,48 @@ void WindowImpl::PlaceOnScreen() {
   top->move(frame.topLeft());
 }
 
+std::vector<QWidget*> WindowImpl::FocusOrder() const {
+  // Siblings in TabIndex order; a tab panel's controls grouped by their tab, in tab order.
+  std::vector<Control*> sorted;
+  for (const auto& control : controls) sorted.push_back(control.get());
+  std::stable_sort(sorted.begin(), sorted.end(), [](const Control* a, const Control* b) {
+    const ControlImpl& x = a->Impl();
+    const ControlImpl& y = b->Impl();
+    return std::pair(x.IntProp("TabPanelIndex", 0), x.IntProp("TabIndex", 0)) <
+           std::pair(y.IntProp("TabPanelIndex", 0), y.IntProp("TabIndex", 0));
+  });
+  // Each control comes before the controls it holds.
+  std::vector<QWidget*> order;
+  std::set<const Control*> placed;
+  std::function<void(const std::string&)> add = [&](const std::string& parent) {
+    for (const Control* control : sorted) {
+      const ControlImpl& impl = control->Impl();
+      if (impl.StringProp("InitialParent") != parent || !placed.insert(control).second) continue;
+      QWidget* focus = impl.FocusWidget();
+      if (focus != nullptr && focus->focusPolicy() != Qt::NoFocus) order.push_back(focus);
+      if (!impl.name.empty()) add(impl.name);
+    }
+  };
+  add("");
+  return order;
+}
+
+void WindowImpl::OrderFocus() {
+  const std::vector<QWidget*> order = FocusOrder();
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void WindowImpl::FocusFirstControl() {
+  if (top->focusWidget() != nullptr) return;
+  for (QWidget* widget : FocusOrder()) {
+    if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
+        widget->isVisibleTo(top)) {
+      widget->setFocus(Qt::TabFocusReason);
+      return;
+    }
+  }
+}
+
 // --- Window --------------------------------------------------------------------------------
 
 Window::Window() : impl_(std::make_unique<WindowImpl>(*this)) {
@@ -191,6 +235,7 @@ void Window::Constructor() {
   Layout();
   CreateControls();
   AddMenuHandlers();
+  impl_->OrderFocus();
   impl_->open = true;
   Windows& w = W();
   w.implicit.insert_or_assign(std::string(ClassName()), this);
@@ -203,6 +248,8 @@ void Window::Constructor() {
 
 void Window::Show() {
   CheckMainThread();
+  // Typing into a window that has just opened goes to its first control.
+  impl_->FocusFirstControl();
   impl_->top->show();
   impl_->top->raise();
   impl_->top->activateWindow();

@@ -41,6 +41,16 @@ TEST_F(StartupTest, StartUpOpensOneMainWindowAndNothingElse) {
   EXPECT_TRUE(messages.empty());
 }
 
+// Keys typed right after start-up land in the first operand's whole part.
+TEST_F(StartupTest, TheFocusStartsInWhole1) {
+  EXPECT_EQ(fw::testing::FocusedControl(window()), "whole1");
+  fw::testing::TypeKeys(window(), "7");
+  EXPECT_EQ(window().whole1().Text(), "7");
+  // The About window's only control that takes the focus is its button.
+  ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
+  EXPECT_EQ(fw::testing::FocusedControl(Author::Instance()), "PushButton1");
+}
+
 TEST_F(StartupTest, ReturnPressesCalculateOnTheCalculatorTabOnly) {
   fw::testing::PressKey(window().whole1(), fw::testing::Key::Return);
   EXPECT_EQ(window().keeptrack().Text(), "1");

@@ -199,4 +199,65 @@ TEST_F(WindowTest, RenderingWritesAPngOfTheWholeWindow) {
   std::filesystem::remove_all(path.parent_path().parent_path());
 }
 
+// Controls created out of order: the window's own, a tab panel whose two tabs hold controls out
+// of order, a group box with two check boxes on the second tab, and controls Tab passes over (a
+// label, a check box that is no tab stop, the tabs themselves).
+void BuildOutOfOrder(TestWindow& w) {
+  auto at = [](int top, const std::string& parent, int tab, int tabIndex) {
+    return Placed(20, top, 60, 22, parent, tab).Integer("TabIndex", tabIndex);
+  };
+  w.Add<fw::TextField>("last", at(330, "", 0, 3));
+  w.Add<fw::TabPanel>("tabs", at(7, "", 0, 2)
+                                  .Integer("Width", 260)
+                                  .Integer("Height", 300)
+                                  .String("TabDefinition", "One\rTwo")
+                                  .Integer("Value", 0));
+  w.Add<fw::TextField>("one.b", at(80, "tabs", 1, 1));
+  w.Add<fw::PushButton>("two.a", at(50, "tabs", 2, 0));
+  w.Add<fw::TextField>("one.a", at(50, "tabs", 1, 0));
+  w.Add<fw::CheckBox>("one.skip", at(110, "tabs", 1, 2).Boolean("TabStop", false));
+  w.Add<fw::TextField>("one.c", at(140, "tabs", 1, 3));
+  w.Add<fw::GroupBox>("two.box", Placed(10, 140, 200, 120, "tabs", 2).Integer("TabIndex", 2));
+  w.Add<fw::CheckBox>("two.box.b", at(200, "two.box", 2, 1));
+  w.Add<fw::CheckBox>("two.box.a", at(170, "two.box", 2, 0));
+  w.Add<fw::TextField>("two.c", at(270, "tabs", 2, 3));
+  w.Add<fw::TextField>("two.b", at(80, "tabs", 2, 1));
+  w.Add<fw::TextField>("first", at(360, "", 0, 1));
+  w.Add<fw::Label>("caption", at(390, "", 0, 0).String("Text", "takes no focus"));
+}
+
+// Presses Tab `presses` times from `start` and names where the focus is after each press.
+std::vector<std::string> TabWalk(fw::Window& window, const std::string& start, int presses) {
+  std::vector<std::string> walk{start};
+  for (int i = 0; i < presses; ++i) {
+    fw::testing::PressKey(*window.ControlByName(walk.back()), fw::testing::Key::Tab);
+    walk.push_back(fw::testing::FocusedControl(window));
+  }
+  return walk;
+}
+
+TEST_F(WindowTest, AnOpenedWindowHasTheFocusOnItsFirstControlThatTakesIt) {
+  TestWindow& window = Open(BuildOutOfOrder, WindowRecord(300, 420, "Focus"));
+  EXPECT_EQ(fw::testing::FocusedControl(window), "first");
+  fw::testing::TypeKeys(window, "12");
+  EXPECT_EQ(window.ControlAs<fw::TextField>("first").Text(), "12");
+  // A window without a control that takes the focus has none to give.
+  TestWindow& empty = Open([](TestWindow& w) { w.Add<fw::Label>("label", Placed(5, 5, 50, 20)); });
+  EXPECT_EQ(fw::testing::FocusedControl(empty), "");
+}
+
+TEST_F(WindowTest, TabFollowsTabIndexWithinEachParentAndTabWhateverTheCreationOrder) {
+  TestWindow& window = Open(BuildOutOfOrder, WindowRecord(300, 420, "Focus"));
+  EXPECT_EQ(TabWalk(window, "first", 5),
+            (std::vector<std::string>{"first", "one.a", "one.b", "one.c", "last", "first"}));
+  window.ControlAs<fw::TabPanel>("tabs").SetValue(1);
+  EXPECT_EQ(TabWalk(window, "first", 7),
+            (std::vector<std::string>{"first", "two.a", "two.b", "two.box.a", "two.box.b", "two.c",
+                                      "last", "first"}));
+  // A record applied to the open window moves its control in the order.
+  window.ControlAs<fw::TextField>("last").SetProperties(
+      fw::PropertyRecord().Integer("TabIndex", -1).Bytes());
+  EXPECT_EQ(TabWalk(window, "two.c", 2), (std::vector<std::string>{"two.c", "last", "first"}));
+}
+
 }  // namespace
