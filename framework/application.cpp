@@ -92,6 +92,7 @@ void Application::SetVersionData(std::int64_t majorVersion, std::int64_t minorVe
 void Application::SetMenuBar(std::shared_ptr<fw::MenuBar> bar) {
   CheckMainThread();
   menuBar_ = std::move(bar);
+  if (App() == this) detail::ApplicationMenuBarChanged();
 }
 
 Application* App() {
@@ -152,6 +153,7 @@ void InitPluginEntrypoints() {
 
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app) {
   R().app = std::move(app);
+  detail::ApplicationMenuBarChanged();
 }
 
 void RunFrameworkInitialization(void (*lateStartup)()) {

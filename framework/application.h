@@ -35,6 +35,7 @@ class Application {
   const std::string& ShortVersion() const { return shortVersion_; }
   const std::string& PackageInfo() const { return packageInfo_; }
 
+  // The application's menu bar; it answers in every window that has none of its own.
   std::shared_ptr<fw::MenuBar> MenuBar() const { return menuBar_; }
   void SetMenuBar(std::shared_ptr<fw::MenuBar> bar);
 

@@ -1,6 +1,7 @@
 // How a window shows its menu tree: a QMenuBar built from the tree, kept in step with the items'
-// states, with "Cmd+X" shortcuts as Ctrl+X. Choosing an item runs the window's handler bound to
-// the item's name, or else the item's own action.
+// states, with "Cmd+X" shortcuts as Ctrl+X; a window without a menu tree of its own answers the
+// shortcuts of the application's. Choosing an item runs the window's handler bound to the item's
+// name, or else the item's own action.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -42,14 +43,31 @@ class ShortcutFilter : public QObject {
   }
 };
 
+// Makes `action` carry out `item` in `owner` when chosen or when its shortcut is pressed.
+void BindItem(QAction& action, Window& owner, MenuItem& item) {
+  action.setShortcut(
+      QKeySequence::fromString(QString::fromStdString(detail::PortableShortcut(item.Shortcut())),
+                               QKeySequence::PortableText));
+  QObject::connect(&action, &QAction::triggered, &action,
+                   [&owner, &item] { detail::CarryOutMenuItem(owner, item); });
+}
+
 }  // namespace
+
+std::shared_ptr<MenuBar> WindowImpl::ServedMenuBar() const {
+  if (menuBar != nullptr) return menuBar;
+  const Application* app = App();
+  return app != nullptr ? app->MenuBar() : nullptr;
+}
 
 void WindowImpl::BuildMenuView() {
   menuActions.clear();
   menuViewDirty = false;
+  delete menuKeys.data();
   if (menuBar == nullptr) {
     if (menuView != nullptr) top->setMenuBar(nullptr);
     menuView = nullptr;
+    BuildMenuKeys();
     return;
   }
   auto* view = new QMenuBar(top);
@@ -73,11 +91,7 @@ void WindowImpl::BuildMenuView() {
         action = menu->addSeparator();
       } else {
         action = menu->addAction(Caption(text));
-        action->setShortcut(QKeySequence::fromString(
-            QString::fromStdString(detail::PortableShortcut(item->Shortcut())),
-            QKeySequence::PortableText));
-        QObject::connect(action, &QAction::triggered, action,
-                         [owner, item] { detail::CarryOutMenuItem(*owner, *item); });
+        BindItem(*action, *owner, *item);
       }
       action->setObjectName(QString::fromStdString(item->Name()));
       menuActions.push_back({action, item, opens});
@@ -86,6 +100,31 @@ void WindowImpl::BuildMenuView() {
   add(nullptr, *menuBar);
   top->setMenuBar(view);
   menuView = view;
+  SyncMenuView();
+}
+
+// The window shows no menu bar, yet the application's menu bar answers its keys: every item
+// that a menu bar would show with a shortcut gets an action of the window, shown nowhere.
+void WindowImpl::BuildMenuKeys() {
+  const std::shared_ptr<MenuBar> served = ServedMenuBar();
+  if (served == nullptr) return;
+  menuKeys = new QObject(top);
+  std::function<void(MenuItem&, bool)> add = [&](MenuItem& parent, bool topLevel) {
+    for (std::size_t i = 0; i < parent.Count(); ++i) {
+      MenuItem* item = parent.Item(i);
+      if (item->Text().empty()) continue;
+      if (topLevel || item->Count() > 0) {
+        add(*item, false);
+      } else if (item->Text() != "-" && !item->Shortcut().empty()) {
+        auto* action = new QAction(menuKeys);
+        action->setObjectName(QString::fromStdString(item->Name()));
+        BindItem(*action, *window, *item);
+        top->addAction(action);
+        menuActions.push_back({action, item, false});
+      }
+    }
+  };
+  add(*served, true);
   SyncMenuView();
 }
 
@@ -147,12 +186,20 @@ void MenuItemChanged(MenuItem& item, bool shape) {
   while (root->Parent() != nullptr) root = root->Parent();
   for (Window* window : LiveWindows()) {
     WindowImpl& impl = window->Impl();
-    if (impl.menuBar.get() != root || impl.menuView == nullptr) continue;
+    if (impl.ServedMenuBar().get() != root) continue;
+    if (impl.menuView == nullptr && impl.menuKeys == nullptr) continue;
     if (shape) {
       impl.ScheduleMenuRebuild();
     } else {
       impl.SyncMenuView();
     }
+  }
+}
+
+void ApplicationMenuBarChanged() {
+  for (Window* window : LiveWindows()) {
+    WindowImpl& impl = window->Impl();
+    if (impl.menuBar == nullptr && (impl.open || impl.menuKeys != nullptr)) impl.BuildMenuView();
   }
 }
 

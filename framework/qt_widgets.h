@@ -79,8 +79,12 @@ struct WindowImpl {
   WindowImpl(const WindowImpl&) = delete;
   WindowImpl& operator=(const WindowImpl&) = delete;
 
-  // Rebuilds the QMenuBar from the menu tree (or removes it when there is none).
+  // The menu bar whose commands the window answers: its own, or else the application's.
+  std::shared_ptr<MenuBar> ServedMenuBar() const;
+  // Rebuilds the QMenuBar from the window's own menu tree; a window without one gets no bar but
+  // the shortcuts of the application's menu bar (its menu keys).
   void BuildMenuView();
+  void BuildMenuKeys();
   // Mirrors the items' enabled and visible states into the QActions.
   void SyncMenuView();
   // Rebuilds the menu bar later, from the event loop (the tree changed shape).
@@ -106,9 +110,11 @@ struct WindowImpl {
   std::vector<std::unique_ptr<Control>> controls;  // in registration order
   std::map<std::string, Control*, std::less<>> byName;
   std::map<std::string, std::function<bool()>, std::less<>> menuHandlers;
-  std::shared_ptr<MenuBar> menuBar;
+  std::shared_ptr<MenuBar> menuBar;  // the window's own
   QPointer<QMenuBar> menuView;
-  // What the menu bar shows: each action with its item; `opens` for menus, which stay enabled.
+  QPointer<QObject> menuKeys;  // holds the actions of the menu keys
+  // What the menu bar (or the menu keys) show: each action with its item; `opens` for menus,
+  // which stay enabled.
   struct MenuAction {
     QPointer<QAction> action;
     MenuItem* item;
@@ -173,6 +179,8 @@ Window* WindowOfWidget(const QWidget* widget);
 void CarryOutMenuItem(Window& window, MenuItem& item);
 // Tells the menu views that an item changed; `shape` when it appeared, disappeared or moved.
 void MenuItemChanged(MenuItem& item, bool shape);
+// Gives the open windows without a menu bar of their own the application's menu keys anew.
+void ApplicationMenuBarChanged();
 // The QKeySequence text for a "Cmd+X" style shortcut ("" for none).
 std::string PortableShortcut(std::string_view shortcut);
 // Installs the application-wide event filter that lets menu shortcuts win over text fields.

@@ -236,6 +236,7 @@ void Window::Constructor() {
   CreateControls();
   AddMenuHandlers();
   impl_->OrderFocus();
+  if (impl_->menuBar == nullptr) impl_->BuildMenuView();
   impl_->open = true;
   Windows& w = W();
   w.implicit.insert_or_assign(std::string(ClassName()), this);
@@ -366,13 +367,13 @@ bool Window::RunMenuHandler(std::string_view itemName) {
 
 void Window::UpdateMenus() {
   CheckMainThread();
-  if (impl_->menuBar != nullptr) {
+  if (const std::shared_ptr<fw::MenuBar> bar = impl_->ServedMenuBar()) {
     // Every item below the bar; depth first, so each menu before its items.
-    std::vector<MenuItem*> pending{impl_->menuBar.get()};
+    std::vector<MenuItem*> pending{bar.get()};
     while (!pending.empty()) {
       MenuItem* item = pending.back();
       pending.pop_back();
-      if (item != impl_->menuBar.get()) item->SetEnabled(item->AutoEnabled());
+      if (item != bar.get()) item->SetEnabled(item->AutoEnabled());
       for (std::size_t i = item->Count(); i > 0; --i) pending.push_back(item->Item(i - 1));
     }
   }

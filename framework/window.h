@@ -78,7 +78,9 @@ class Window {
   bool RunMenuHandler(std::string_view itemName);
 
   // Brings the menus up to date: items with automatic enabling become enabled, the others
-  // disabled, then the window's EnableMenuItems event runs.
+  // disabled, then the window's EnableMenuItems event runs. A window without a menu bar of its
+  // own shows none, but answers the shortcuts of the application's menu bar; its update brings
+  // that bar up to date.
   void UpdateMenus();
 
   WindowImpl& Impl() const { return *impl_; }

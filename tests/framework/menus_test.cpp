@@ -50,6 +50,7 @@ class MenusTest : public FrameworkTest {
   void TearDown() override {
     FrameworkTest::TearDown();
     fw::testing::ResetQuit();
+    fw::RuntimeRegisterAppObject(nullptr);
   }
 
   // A window showing `bar` whose menu update enables Undo and About, with a text field.
@@ -187,6 +188,47 @@ TEST_F(MenusTest, OneTreeSharedByTwoWindowsIsOneSetOfItems) {
     }
     EXPECT_EQ(enabledCuts, 1);
   }
+}
+
+// A window without a menu bar of its own shows none, but the application's menu bar answers its
+// shortcuts for that window: the quit item quits, a command bound only in another window does
+// nothing, and a command the window binds and enables itself runs.
+TEST_F(MenusTest, AWindowWithoutAMenuBarAnswersTheApplicationsShortcuts) {
+  const auto bar = MakeBar();
+  auto app = std::make_unique<fw::Application>();
+  app->SetMenuBar(bar);
+  fw::RuntimeRegisterAppObject(std::move(app));
+  TestWindow& main = OpenWithMenus(bar);
+  TestWindow& plain = fw::NewWindow<TestWindow>();
+  plain.className = "PlainWindow";
+  plain.layout = [](TestWindow& self) {
+    self.SetProperties(WindowRecord(200, 100, "Plain").Bytes());
+  };
+  plain.createControls = [](TestWindow& self) {
+    self.Add<fw::PushButton>("button", Placed(10, 10, 80, 25));
+  };
+  plain.addMenuHandlers = [this](TestWindow& self) {
+    self.AddMenuHandler("FileReset", [this] {
+      chosen.push_back("plain FileReset");
+      return false;
+    });
+  };
+  plain.onEnableMenuItems = [&bar] { bar->Lookup("FileReset")->SetEnabled(true); };
+  plain.Constructor();
+  EXPECT_EQ(plain.MenuBar(), nullptr);
+  EXPECT_TRUE(fw::testing::ShownMenu(plain).empty());
+
+  auto& button = plain.ControlAs<fw::PushButton>("button");
+  fw::testing::PressShortcut(button, "Ctrl+Z");  // bound in the other window only
+  fw::testing::PressShortcut(button, "Ctrl+R");
+  EXPECT_EQ(chosen, std::vector<std::string>{"plain FileReset"});
+  EXPECT_FALSE(fw::QuitRequested());
+  fw::testing::PressShortcut(button, "Ctrl+Q");
+  EXPECT_TRUE(fw::QuitRequested());
+  EXPECT_EQ(fw::RuntimeExit(), 0);
+  // The other window's own shortcuts still reach its handlers.
+  fw::testing::PressShortcut(main.ControlAs<fw::TextField>("field"), "Ctrl+Z");
+  EXPECT_EQ(chosen, (std::vector<std::string>{"plain FileReset", "EditUndo"}));
 }
 
 TEST_F(MenusTest, MenuOperationsOffTheMainThreadRaise) {

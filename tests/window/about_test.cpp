@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/application.h"
 #include "framework/property_record.h"
 #include "framework/services.h"
 #include "framework/testing.h"
@@ -66,6 +67,33 @@ TEST_F(AboutTest, TheMainWindowStaysUsable) {
   EXPECT_EQ(window().whole1().Text(), "42");
 }
 
+// With the About window in front, the application's menu bar still answers: the main window's
+// commands do nothing there, and Quit ends the run with exit code 0.
+TEST_F(AboutTest, InFrontOnlyQuitAnswersTheApplicationsShortcuts) {
+  fw::testing::ResetQuit();
+  Window1& w = window();
+  w.numtop1().SetText("1");
+  w.numbottom1().SetText("2");
+  fw::testing::Click(w.PushButton2());  // a press that Undo would take back
+  w.whole2().SetText("5");              // a text that Reset would clear
+  ChooseAbout();
+  fw::PushButton& button = Author::Instance().PushButton1();
+  fw::testing::PressShortcut(button, "Ctrl+Z");
+  fw::testing::PressShortcut(button, "Ctrl+R");
+  EXPECT_EQ(w.keeptrack().Text(), "1");
+  EXPECT_EQ(w.numtop1().Text() + "/" + w.numbottom1().Text() + " " + w.whole2().Text(), "1/2 5");
+  EXPECT_FALSE(fw::QuitRequested());
+  // Back in the main window its shortcuts work as before.
+  fw::testing::PressShortcut(w.whole1(), "Ctrl+R");
+  EXPECT_EQ(w.whole2().Text(), "");
+
+  fw::testing::PressShortcut(button, "Ctrl+Q");
+  ASSERT_TRUE(fw::QuitRequested());
+  fw::RuntimeRun();  // returns at once
+  EXPECT_EQ(fw::RuntimeExit(), 0);
+  fw::testing::ResetQuit();
+}
+
 TEST_F(AboutTest, WindowRecordAndNoMenuBar) {
   ChooseAbout();
   const Author& about = Author::Instance();
@@ -80,6 +108,7 @@ TEST_F(AboutTest, WindowRecordAndNoMenuBar) {
   EXPECT_EQ(fw::ColorProperty(p, "BackgroundColor").rgb, 0xFFFFFFu);
   EXPECT_EQ(p.size(), fw::Window::DeclaredProperties().size());
   EXPECT_EQ(about.MenuBar(), nullptr);
+  EXPECT_TRUE(fw::testing::ShownMenu(Author::Instance()).empty());
   // Only a close button: it can be neither resized nor minimised.
   EXPECT_EQ(fw::testing::ShownTitleBarButtons(about),
             (fw::testing::TitleBarButtons{true, false, false}));
