@@ -13,6 +13,8 @@ namespace {
 
 // The framework version the program was built for.
 constexpr double kBuildVersion = 2021.011;
+// The program's name, as message boxes and windows without a title of their own show it.
+constexpr const char* kProgramName = "Tessimo";
 
 // The program's own classes, made known to the framework under their names.
 void PerformInitializers() {
@@ -28,6 +30,7 @@ void Start(bool runLoop) {
   try {
     fw::RuntimeSetExceptionHelper(CallFunctionWithExceptionHandling);
     fw::RuntimeSetBuildVersion(kBuildVersion);
+    fw::RuntimeSetProgramName(kProgramName);
     EarlyStartup();
     fw::RunFrameworkInitialization(LateStartup);
     if (runLoop) fw::RuntimeRun();

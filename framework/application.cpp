@@ -31,6 +31,7 @@ struct Runtime {
 
   ExceptionHelper helper = nullptr;
   double buildVersion = 0;
+  std::string programName;
   std::set<std::string> classes;
   std::unique_ptr<Application> app;
 
@@ -140,6 +141,18 @@ void RuntimeSetBuildVersion(double version) {
 }
 double RuntimeBuildVersion() {
   return R().buildVersion;
+}
+
+void RuntimeSetProgramName(std::string_view name) {
+  CheckMainThread();
+  R().programName = std::string(name);
+  for (Window* window : detail::LiveWindows()) window->Impl().ApplyTitle();
+}
+
+std::string RuntimeProgramName() {
+  const std::string& name = R().programName;
+  if (!name.empty() || QCoreApplication::instance() == nullptr) return name;
+  return QCoreApplication::applicationName().toStdString();
 }
 
 // The framework's built-in classes are all compiled in; nothing to load.

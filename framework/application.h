@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "framework/exceptions.h"
 #include "framework/menus.h"
@@ -61,6 +62,10 @@ void RuntimeSetExceptionHelper(ExceptionHelper helper);
 // The framework version the program was built for.
 void RuntimeSetBuildVersion(double version);
 double RuntimeBuildVersion();
+// The program's name, which message boxes and windows without a title of their own show; until
+// the program gives one, the executable's file name.
+void RuntimeSetProgramName(std::string_view name);
+std::string RuntimeProgramName();
 void RuntimeInitExternalClasses();
 void InitPluginEntrypoints();
 void RuntimeRegisterAppObject(std::unique_ptr<Application> app);

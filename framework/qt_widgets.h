@@ -102,6 +102,8 @@ struct WindowImpl {
   // Gives the focus to the first control in tab order that takes it, when nothing has it.
   void FocusFirstControl();
   void ApplyWindowProperties(const PropertyValues& changed);
+  // Shows the record's title, or the program's name when the window has none of its own.
+  void ApplyTitle();
 
   Window* window;
   QPointer<TopLevel> top;  // owned
@@ -186,8 +188,9 @@ std::string PortableShortcut(std::string_view shortcut);
 // Installs the application-wide event filter that lets menu shortcuts win over text fields.
 void InstallShortcutFilter();
 
-// Observers and hidden pictures set by the testing hooks.
-std::function<void(const std::string&)>& MsgBoxObserver();
+// Observers and hidden pictures set by the testing hooks; a message box's observer is given its
+// title and its text.
+std::function<void(const std::string&, const std::string&)>& MsgBoxObserver();
 std::function<void(const std::string&)>& ShowURLObserver();
 std::vector<std::string>& HiddenPictures();
 

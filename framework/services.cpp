@@ -17,8 +17,8 @@ namespace fw {
 
 namespace detail {
 
-std::function<void(const std::string&)>& MsgBoxObserver() {
-  static auto* observer = new std::function<void(const std::string&)>;
+std::function<void(const std::string&, const std::string&)>& MsgBoxObserver() {
+  static auto* observer = new std::function<void(const std::string&, const std::string&)>;
   return *observer;
 }
 
@@ -37,15 +37,18 @@ std::vector<std::string>& HiddenPictures() {
 void MsgBox(std::string_view text) {
   CheckMainThread();
   const std::string message(text);
+  // Titled with the program's name; not the toolkit's display name, which would be appended to
+  // every window title.
+  const std::string title = RuntimeProgramName();
   if (const auto observer = detail::MsgBoxObserver()) {
-    observer(message);
+    observer(title, message);
     return;
   }
   if (QApplication::instance() == nullptr) return;
   QWidget* parent = nullptr;
   const std::vector<Window*> open = OpenWindows();
   if (!open.empty() && open.front()->IsVisible()) parent = open.front()->Impl().top;
-  QMessageBox box(QMessageBox::Information, QApplication::applicationDisplayName(),
+  QMessageBox box(QMessageBox::Information, QString::fromStdString(title),
                   QString::fromStdString(message), QMessageBox::Ok, parent);
   box.exec();
 }

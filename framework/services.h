@@ -7,7 +7,8 @@
 
 namespace fw {
 
-// Shows `text` in a modal message box and returns when the user dismisses it.
+// Shows `text` in a modal message box titled with the program's name and returns when the user
+// dismisses it.
 void MsgBox(std::string_view text);
 // Ends the event loop; the run ends with `code`.
 void Quit(int code = 0);

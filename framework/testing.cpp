@@ -149,10 +149,28 @@ std::string ControlOfWidget(const Window& window, const QWidget* widget) {
   return {};
 }
 
+// The title the last observed message box carried.
+std::string& LastTitle() {
+  static auto* title = new std::string;
+  return *title;
+}
+
 }  // namespace
 
 void SetMsgBoxObserver(std::function<void(const std::string&)> observer) {
-  detail::MsgBoxObserver() = std::move(observer);
+  if (!observer) {
+    detail::MsgBoxObserver() = nullptr;
+    return;
+  }
+  detail::MsgBoxObserver() = [observer = std::move(observer)](const std::string& title,
+                                                              const std::string& text) {
+    LastTitle() = title;
+    observer(text);
+  };
+}
+
+std::string LastMsgBoxTitle() {
+  return LastTitle();
 }
 
 void SetShowURLObserver(std::function<void(const std::string&)> observer) {

@@ -16,6 +16,8 @@ namespace fw::testing {
 // While set, a message box calls the observer with its text and is dismissed at once instead
 // of being shown. Pass nullptr to show message boxes again.
 void SetMsgBoxObserver(std::function<void(const std::string&)> observer);
+// The title of the last message box the observer was given ("" before the first).
+std::string LastMsgBoxTitle();
 // While set, ShowURL calls the observer instead of asking the system.
 void SetShowURLObserver(std::function<void(const std::string&)> observer);
 // Makes Picture::OpenFromApp give none for `name`, as if the resource were missing.

@@ -87,6 +87,7 @@ WindowImpl::WindowImpl(Window& owner) : window(&owner) {
   top = new TopLevel(owner);
   content = new QWidget;
   top->setCentralWidget(content);
+  ApplyTitle();
 }
 
 WindowImpl::~WindowImpl() {
@@ -128,7 +129,7 @@ void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
     content->setFixedSize(static_cast<int>(integer("Width", content->width())),
                           static_cast<int>(integer("Height", content->height())));
   }
-  if (has("Title")) top->setWindowTitle(QString::fromStdString(StringProperty(props, "Title")));
+  if (has("Title")) ApplyTitle();
   if (has("Resizeable") || has("Width") || has("Height")) {
     top->layout()->setSizeConstraint(boolean("Resizeable", true) ? QLayout::SetDefaultConstraint
                                                                  : QLayout::SetFixedSize);
@@ -159,6 +160,13 @@ void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
     }
   }
   if (has("Visible") && open) top->setVisible(boolean("Visible", true));
+}
+
+void WindowImpl::ApplyTitle() {
+  auto own = props.find("Title");
+  std::string title = own != props.end() ? std::get<std::string>(own->second) : std::string();
+  if (title.empty()) title = RuntimeProgramName();
+  top->setWindowTitle(QString::fromStdString(title));
 }
 
 void WindowImpl::PlaceOnScreen() {

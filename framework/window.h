@@ -47,6 +47,7 @@ class Window {
   void SetProperties(std::string_view record);
   static const PropertyTypes& DeclaredProperties();
   const PropertyValues& Properties() const;
+  // What the title bar shows: the record's title, or the program's name when it set none.
   std::string Title() const;
 
   // Controls: create one for this window, register it under its name, find it by name.

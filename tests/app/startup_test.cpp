@@ -51,6 +51,14 @@ TEST_F(StartupTest, TheFocusStartsInWhole1) {
   EXPECT_EQ(fw::testing::FocusedControl(Author::Instance()), "PushButton1");
 }
 
+// A message box carries the program's name, while the main window keeps its own title.
+TEST_F(StartupTest, MessageBoxesCarryTheProgramsName) {
+  fw::testing::TypeKeys(window().numbottom1(), "-75");
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(fw::testing::LastMsgBoxTitle(), "Tessimo");
+  EXPECT_EQ(window().Title(), "Tessimo 1.3.6");
+}
+
 TEST_F(StartupTest, ReturnPressesCalculateOnTheCalculatorTabOnly) {
   fw::testing::PressKey(window().whole1(), fw::testing::Key::Return);
   EXPECT_EQ(window().keeptrack().Text(), "1");

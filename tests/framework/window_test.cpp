@@ -9,6 +9,7 @@
 
 #include "framework/application.h"
 #include "framework/exceptions.h"
+#include "framework/services.h"
 #include "tests/framework/framework_fixture.h"
 
 namespace {
@@ -197,6 +198,27 @@ TEST_F(WindowTest, RenderingWritesAPngOfTheWholeWindow) {
   ASSERT_TRUE(fw::testing::RenderToPng(window, path.string()));
   EXPECT_GT(std::filesystem::file_size(path), 100u);
   std::filesystem::remove_all(path.parent_path().parent_path());
+}
+
+// The program's name stands where no title of the window's own does, and on every message box.
+TEST_F(WindowTest, UntitledWindowsAndMessageBoxesShowTheProgramsName) {
+  fw::RuntimeSetProgramName("Fractions");
+  fw::PropertyRecord noTitle;
+  noTitle.Integer("Width", 100).Integer("Height", 50);
+  TestWindow& untitled = Open([](TestWindow&) {}, noTitle);
+  TestWindow& titled = Open([](TestWindow&) {}, WindowRecord(100, 50, "Own title"));
+  TestWindow& empty = Open([](TestWindow&) {}, WindowRecord(100, 50, ""));
+  EXPECT_EQ(untitled.Title(), "Fractions");
+  EXPECT_EQ(titled.Title(), "Own title");
+  EXPECT_EQ(empty.Title(), "Fractions");
+  fw::MsgBox("hello");
+  EXPECT_EQ(messages, std::vector<std::string>{"hello"});
+  EXPECT_EQ(fw::testing::LastMsgBoxTitle(), "Fractions");
+  // A name given later reaches the windows already open.
+  fw::RuntimeSetProgramName("Mixed");
+  EXPECT_EQ(untitled.Title(), "Mixed");
+  EXPECT_EQ(titled.Title(), "Own title");
+  fw::RuntimeSetProgramName("");
 }
 
 // Controls created out of order: the window's own, a tab panel whose two tabs hold controls out
