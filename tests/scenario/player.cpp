@@ -102,10 +102,10 @@ void Key(const Context& c, const Command& command) {
       {"Return", fw::testing::Key::Return},
       {"Tab", fw::testing::Key::Tab}};
   const auto args = Args(command.rest, 2, "key NAME Backspace|Delete|Return|Tab");
-  fw::TextField& field = Field(c, args[0]);
+  auto& control = FindAs<fw::RectControl>(c, args[0], "a control in the window");
   const auto key = kKeys.find(args[1]);
   if (key == kKeys.end()) throw ScriptError("unknown key " + args[1]);
-  fw::testing::PressKey(field, key->second);
+  fw::testing::PressKey(control, key->second);
 }
 
 void Click(const Context& c, const Command& command) {
@@ -140,8 +140,9 @@ void Menu(const Context& c, const Command& command) {
   if (!fw::testing::ChooseMenuItem(c.window, args[0])) c.out << "disabled " << args[0] << '\n';
 }
 
-// The value `print` shows for a control, or a ScriptError when it has none.
+// The value `print` shows for a control (or for the focus), or a ScriptError when it has none.
 std::string Value(const Context& c, const std::string& name) {
+  if (name == "focus") return fw::testing::FocusedControl(c.window);
   fw::Control& control = Find(c, name);
   if (auto* field = dynamic_cast<fw::TextField*>(&control)) return field->Text();
   if (auto* box = dynamic_cast<fw::CheckBox*>(&control)) return box->Value() ? "True" : "False";

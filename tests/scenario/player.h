@@ -2,12 +2,14 @@
 // script asks to see. The action words and their arguments:
 //   set NAME TEXT      set a text field's text from code (no key filter runs)
 //   type NAME KEYS     focus a field and press each character of KEYS as a key
-//   key NAME KEY       press Backspace, Delete, Return or Tab in a field
+//   key NAME KEY       focus a control and press Backspace, Delete, Return or Tab in it
 //   click NAME         click a push button, bevel button or check box
 //   select NAME INDEX  select a row of a pop-up
 //   tab INDEX          select a tab of TabPanel1
 //   menu NAME          choose a menu item ("disabled NAME" when it is not enabled)
-//   print NAME...      print NAME=VALUE for text fields, check boxes, pop-ups and list boxes
+//   print NAME...      print NAME=VALUE for text fields, check boxes, pop-ups and list boxes;
+//                      the name focus prints focus=NAME, the control that has the keyboard
+//                      focus ("focus=" when none has it)
 //   dump               print NAME=TEXT for every text field, in creation order
 // Lines starting with "#" and blank lines are ignored.
 #pragma once
