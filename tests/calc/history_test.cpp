@@ -45,6 +45,11 @@ class HistoryTest : public CalcFixture {
             std::to_string(w.PopupMenu3().ListIndex())};
   }
   bool Undo() { return fw::testing::ChooseMenuItem(window(), "EditUndo"); }
+  // What Undo must leave alone: "Multiple Operations" and the keyboard focus.
+  std::string Untouched() {
+    return std::string(window().multiple().Value() ? "multiple" : "single") +
+           " focus=" + fw::testing::FocusedControl(window());
+  }
 };
 
 struct RecordCase {
@@ -79,14 +84,25 @@ TEST_F(HistoryTest, EachPressRecordsElevenRows) {
   }
 }
 
+// With nothing recorded Undo changes no field, row, check box or focus and reports nothing.
 TEST_F(HistoryTest, UndoWithNothingRecordedDoesNothing) {
-  window().whole1().SetText("5");
-  window().EditField4().SetText("x");
+  Window1& w = window();
+  int n = 0;
+  for (fw::TextField* field :
+       {&w.whole1(), &w.numtop1(), &w.numbottom1(), &w.whole2(), &w.numtop2(), &w.numbottom2(),
+        &w.EditField4(), &w.EditField3(), &w.EditField1(), &w.EditField2()}) {
+    field->SetText(std::to_string(++n));
+  }
+  w.PopupMenu3().SetListIndex(kDivide);
+  w.multiple().SetValue(true);
+  w.numtop2().SetFocus();
   const std::vector<std::string> before = Shown();
   EXPECT_TRUE(Undo());  // always enabled
   EXPECT_EQ(Shown(), before);
-  EXPECT_EQ(window().keeptrack().Text(), "");
-  EXPECT_FALSE(window().EditUndo_Action());
+  EXPECT_EQ(Untouched(), "multiple focus=numtop2");
+  EXPECT_EQ(w.keeptrack().Text(), "");
+  EXPECT_FALSE(w.EditUndo_Action());
+  EXPECT_TRUE(messages.empty());
 }
 
 // Three presses, then Undo four times: presses 3, 2, 1 come back, the fourth changes nothing.
@@ -98,9 +114,14 @@ TEST_F(HistoryTest, UndoWalksBack) {
   after.push_back(Shown());
   Press({"", "2", "3"}, kDivide, {"", "4", "5"});
   after.push_back(Shown());
+  // The screen no longer shows the last press, so the first Undo has all of it to restore.
+  ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "FileReset"));
   window().PopupMenu3().SetListIndex(kMinus);
+  ASSERT_NE(Shown(), after[2]);
   for (int i = 2; i >= 0; --i) {
+    const std::vector<std::string> recorded = Record(i);
     EXPECT_TRUE(Undo());
+    EXPECT_EQ(Shown(), recorded) << i;
     EXPECT_EQ(Shown(), after[i]) << i;
     EXPECT_EQ(window().keeptrack().Text(), std::to_string(i));
     EXPECT_EQ(Counts(), std::vector<std::int64_t>(11, i));
@@ -109,6 +130,25 @@ TEST_F(HistoryTest, UndoWalksBack) {
   EXPECT_TRUE(Undo());
   EXPECT_EQ(Shown(), before);
   EXPECT_EQ(window().keeptrack().Text(), "0");
+  EXPECT_TRUE(messages.empty());
+}
+
+// Undo restores fields and the operation only: "Multiple Operations" and the keyboard focus stay
+// as they were, wherever the focus is.
+TEST_F(HistoryTest, UndoLeavesMultipleOperationsAndTheFocusAlone) {
+  const struct {
+    bool multiple;
+    const char* focus;
+  } cases[] = {{true, "numbottom2"}, {false, "EditField4"}, {true, "PopupMenu3"}};
+  for (const auto& c : cases) {
+    window().multiple().SetValue(c.multiple);
+    Press({"", "1", "2"}, kPlus, {"", "1", "3"});
+    window().ControlAs<fw::RectControl>(c.focus).SetFocus();
+    const std::string before = Untouched();
+    ASSERT_EQ(before, std::string(c.multiple ? "multiple" : "single") + " focus=" + c.focus);
+    EXPECT_TRUE(Undo());
+    EXPECT_EQ(Untouched(), before);
+  }
 }
 
 // Three presses, one Undo, one more press: the records of presses 1, 2 and 4, in this order.
