@@ -2,9 +2,11 @@
 // the sign on the numerator and (reduce) the decimal of the whole result.
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "calc/wide.h"
 #include "tests/calc/calc_fixture.h"
 
 namespace {
@@ -93,6 +95,32 @@ TEST_F(ReduceTest, Reduction) {
         << c[0] << "/" << c[1];
   }
   EXPECT_EQ(window().EditField4().Text(), "untouched");
+}
+
+// The rule on values wider than 64 bits, as the Calculator's operations hand them over: a common
+// factor below the denominator proves it composite; a wide denominator equal to the numerator
+// is composite in every press, so it reduces to 1/1. A wide denominator that divides some other
+// numerator would need a wide primality test: the rule refuses it rather than guess.
+TEST(ReducedTest, WideFractions) {
+  const calc::Wide p = calc::Wide(9223372036854775783);  // the largest prime below 2^63
+  const calc::Wide q = calc::Wide(9223372036854775643);  // the next one down
+  struct Case {
+    calc::Wide a, b, aAfter, bAfter;
+  };
+  const Case cases[] = {
+      {2 * p, 4 * p * q, 1, 2 * q},
+      {p * q, p * q, 1, 1},
+      {p, p * q, 1, q},
+      {p - 1, p * q, p - 1, p * q},  // no common factor
+      {7, 1, 7, 1},
+  };
+  for (const Case& c : cases) {
+    const calc::Fraction r = calc::Reduced({c.a, c.b});
+    EXPECT_EQ(r.a, c.aAfter) << c.a << "/" << c.b;
+    EXPECT_EQ(r.b, c.bAfter) << c.a << "/" << c.b;
+  }
+  EXPECT_THROW(calc::Reduced({2 * p * q, p * q}), std::logic_error);
+  EXPECT_THROW(calc::Reduced({0, p * q}), std::logic_error);
 }
 
 }  // namespace
