@@ -2,6 +2,7 @@
 // fraction in topnum / bnum, taken to 1/100000 and reduced; the rounding check boxes may ask for
 // the fraction to the nearest 1/8, 1/16, 1/32 or 1/64 instead, or for feet and inches.
 #include <cstdint>
+#include <optional>
 
 #include "calc/calc_window.h"
 #include "calc/conversion_text.h"
@@ -47,7 +48,9 @@ void WriteFeetAndInches(CalcWindow& window, double N, double D, std::int64_t S) 
   const std::int64_t I = fw::trunc(12.0 * N);
   const double WI = fw::Floor(static_cast<double>(I) / D);
   const double FI = static_cast<double>(I) / D - WI;
-  const std::int64_t FT = fw::trunc(fw::CDbl(window.main2().Text()));
+  // The feet are the whole part shown in main2, read exactly: through a double, whole parts
+  // above 2^53 would change.
+  const std::int64_t FT = fw::TruncText(window.main2().Text());
   window.main2().SetText(conversion::FeetAndInches(FT, WI));
   window.topnum().SetText(fw::Str(fw::Round(16.0 * FI)));
   window.bnum().SetText("16");
@@ -72,14 +75,16 @@ void CalcWindow::PushButton4_Action(fw::PushButton& /*button*/) {
   topnum().SetText("");
   bnum().SetText("");
 
-  // The magnitude comes from Val, the sign only from CDbl.
-  const std::int64_t W = fw::trunc(fw::Abs(fw::Val(dec().Text())));
-  const double M = fw::Abs(fw::Val(dec().Text()));
-  const std::int64_t S = fw::trunc(fw::CDbl(dec().Text()));
-  if (!conversion::HasWholePart64(M)) {
+  // The whole part, exact for an integer text; W is its magnitude and S, the sign source, the
+  // whole part itself (Val and CDbl read alike).
+  const std::optional<std::int64_t> whole = conversion::WholePart(dec().Text());
+  if (!whole) {
     main2().SetText(kOverflow);
     return;
   }
+  const std::int64_t W = *whole < 0 ? -*whole : *whole;  // never -2^63, which has no magnitude
+  const double M = fw::Abs(fw::Val(dec().Text()));
+  const std::int64_t S = *whole;
 
   // The fraction part in hundred-thousandths, with no tolerance: for 5.00001 it comes out just
   // below 1, which counts as no fraction.
@@ -91,9 +96,9 @@ void CalcWindow::PushButton4_Action(fw::PushButton& /*button*/) {
     bnum().SetText("100000");
   }
   reduction();
-  // A decimal above -1 truncates to S = 0 and keeps its whole part "0" unsigned. W is below
-  // 2^63 here, so 0 - W stays in range.
-  if (S < 0) main2().SetText(fw::Str(static_cast<double>(0 - W)));
+  // A decimal above -1 truncates to S = 0 and keeps its whole part "0" unsigned. The whole part
+  // of a negative decimal shows the same digits as that of the positive one.
+  if (S < 0) main2().SetText(fw::Str(0 - W));
   // No fraction: the whole part is the decimal as typed, over a fraction 0/1.
   if (fw::CDbl(topnum().Text()) == 0 && fw::CDbl(bnum().Text()) == 0) {
     bnum().SetText("1");

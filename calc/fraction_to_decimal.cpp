@@ -13,14 +13,6 @@
 namespace calc {
 namespace {
 
-// The whole number of a value read from a field, none when it lies beyond the 64-bit range:
-// truncating it would give a meaningless, often negative, number.
-std::optional<std::int64_t> WholeOf(double value) {
-  const std::int64_t whole = fw::trunc(value);
-  if (whole == fw::kOutOfRange) return std::nullopt;
-  return whole;
-}
-
 // T / B in doubles. A denominator that reads above 0 but below 1 truncates to 0: there is
 // nothing to divide by, so the caller shows "Undefined" as for a denominator of 0.
 std::optional<double> Quotient(std::int64_t T, std::int64_t B) {
@@ -35,9 +27,9 @@ void CalcWindow::PushButton3_Action(fw::PushButton& /*button*/) {
 
   if (fw::Val(topper().Text()) > 0 && fw::Val(bottomer().Text()) > 0 &&
       fw::Val(main().Text()) > 0) {
-    const std::optional<std::int64_t> T = WholeOf(fw::Val(topper().Text()));
-    const std::optional<std::int64_t> B = WholeOf(fw::Val(bottomer().Text()));
-    const std::optional<std::int64_t> W = WholeOf(fw::Val(main().Text()));
+    const std::optional<std::int64_t> T = conversion::WholePart(topper().Text());
+    const std::optional<std::int64_t> B = conversion::WholePart(bottomer().Text());
+    const std::optional<std::int64_t> W = conversion::WholePart(main().Text());
     if (!T || !B || !W) {
       answerd().SetText(kOverflow);
       return;
@@ -48,8 +40,8 @@ void CalcWindow::PushButton3_Action(fw::PushButton& /*button*/) {
     // The whole part is 0, empty or negative: the fraction alone, or, when the whole part reads
     // as negative, minus the whole part's magnitude plus the fraction (a whole part between -1
     // and 0 has magnitude 0 and only makes the answer negative).
-    const std::optional<std::int64_t> T = WholeOf(fw::Val(topper().Text()));
-    const std::optional<std::int64_t> B = WholeOf(fw::Val(bottomer().Text()));
+    const std::optional<std::int64_t> T = conversion::WholePart(topper().Text());
+    const std::optional<std::int64_t> B = conversion::WholePart(bottomer().Text());
     if (!T || !B) {
       answerd().SetText(kOverflow);
       return;
@@ -61,7 +53,7 @@ void CalcWindow::PushButton3_Action(fw::PushButton& /*button*/) {
     }
     answerd().SetText(fw::Str(*Q));
     if (fw::CDbl(main().Text()) < 0) {
-      const std::optional<std::int64_t> whole = WholeOf(fw::CDbl(main().Text()));
+      const std::optional<std::int64_t> whole = conversion::WholePart(main().Text());
       if (!whole) {
         answerd().SetText(kOverflow);
         return;

@@ -11,6 +11,12 @@ namespace fw {
 namespace {
 
 constexpr double kTwoTo63 = 9223372036854775808.0;  // 2^63, exact as a double
+constexpr double kTwoTo53 = 9007199254740992.0;     // from here on a double skips whole numbers
+
+// A whole value that a double holds with every digit: below 2^53 in magnitude.
+bool IsExactWhole(double value) {
+  return std::fabs(value) < kTwoTo53 && value == std::floor(value);
+}
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
@@ -136,17 +142,31 @@ std::string Str(double value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0.0) return "0";  // negative zero too
-  // Fifteen significant digits, the shortest of fixed and exponent form as %.15g writes them in
-  // the C locale: whole values below 10^15 come out as bare digits, larger ones in exponent form
-  // rather than with digits the double does not hold. Next to the largest double, fifteen digits
-  // can round past it ("1.79769313486232e+308" reads as infinite): drop digits until the text
-  // reads back as a finite value.
+  // Every whole value below 2^53 is exact in a double, so all its digits are true digits.
+  if (IsExactWhole(value)) return Str(static_cast<std::int64_t>(value));
+  // Otherwise fifteen significant digits, the shortest of fixed and exponent form as %.15g writes
+  // them in the C locale, rather than digits the double does not hold. Next to the largest double,
+  // fifteen digits can round past it ("1.79769313486232e+308" reads as infinite): drop digits
+  // until the text reads back as a finite value.
   char buffer[32];
   std::to_chars_result result{};
+  double readBack = 0.0;
   for (int digits = 15; digits > 0; --digits) {
     result =
         std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, digits);
-    if (std::isfinite(Val(std::string_view(buffer, result.ptr - buffer)))) break;
+    readBack = Val(std::string_view(buffer, result.ptr - buffer));
+    if (std::isfinite(readBack)) break;
+  }
+  // Next to 10^15 and 2^53, fifteen digits can read back as a whole value below 2^53 that is
+  // written with all its digits: "1e+15" for 999999999999999.9, "9.00719925474099e+15" for 2^53.
+  // Such a text would not read back as itself. Write the shortest digits that read back as the
+  // value instead, in exponent form for a whole value (which lies beyond 2^53, where a double
+  // skips whole numbers), in fixed form for one that is not whole.
+  const std::string_view text(buffer, result.ptr - buffer);
+  if (IsExactWhole(readBack) && Str(static_cast<std::int64_t>(readBack)) != text) {
+    const bool whole = value == std::floor(value);
+    result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                           whole ? std::chars_format::scientific : std::chars_format::fixed);
   }
   return std::string(buffer, result.ptr);
 }

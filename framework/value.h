@@ -22,10 +22,13 @@ double CDbl(std::string_view text);
 
 // Decimal digits of a 64-bit integer, "-" in front when negative.
 std::string Str(std::int64_t value);
-// 15 significant digits in C notation, as %.15g writes them in the C locale: a whole value of
-// magnitude below 10^15 gives bare digits ("-0" gives "0"), larger and non-whole values
-// "4.44444444444444e+17", "0.333333333333333"; infinities and NaN give "INF", "-INF", "NAN".
-// Val of any text this writes reads back to a value that this writes as the same text.
+// C notation: a whole value of magnitude below 2^53 gives all its digits ("-0" gives "0",
+// "4503599627370495"); any other finite value 15 significant digits as %.15g writes them in the C
+// locale ("9.00719925474099e+15" for 2^53 + 8, "0.333333333333333"), except where those would
+// read back as another whole value below 2^53: there the shortest digits that read back as the
+// value, "999999999999999.9" rather than "1e+15", "9.007199254740992e+15" for 2^53. Infinities
+// and NaN give "INF", "-INF", "NAN". Val of any text this writes reads back to a value that this
+// writes as the same text.
 std::string Str(double value);
 
 double Abs(double x);

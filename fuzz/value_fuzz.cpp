@@ -28,16 +28,17 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// A finite value: bare integer digits when it is whole and below 10^15; otherwise an optional
-// "-", digits with at most one point, at most 15 of them significant, an optional exponent
-// "e+NN" / "e-NN", and a value within the rounding of 15 digits (next to the largest double
-// Str may drop digits).
+// A finite value: bare integer digits when it is whole and below 2^53; otherwise an optional
+// "-", digits with at most one point, an optional exponent "e+NN" / "e-NN", and either at most 15
+// significant digits within their rounding of the value (next to the largest double Str may drop
+// digits), or, where those would read back as a whole value below 2^53, at most 17 that read
+// back as the value itself.
 void CheckNotation(double value, const std::string& text) {
   if (!std::isfinite(value)) {
     Check(text == (std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF"));
     return;
   }
-  if (value == std::floor(value) && std::fabs(value) < 1e15) {
+  if (value == std::floor(value) && std::fabs(value) < 9007199254740992.0) {
     Check(text == fw::Str(static_cast<std::int64_t>(value)));
     return;
   }
@@ -54,12 +55,15 @@ void CheckNotation(double value, const std::string& text) {
     Check(IsDigit(text[i]));
     if (significant > 0 || text[i] != '0') ++significant;
   }
-  Check(significant >= 1 && significant <= 15);
+  Check(significant >= 1 && significant <= 17);
   if (i < text.size()) {
     Check(i + 3 < text.size() && (text[i + 1] == '+' || text[i + 1] == '-'));
     for (i += 2; i < text.size(); ++i) Check(IsDigit(text[i]));
   }
-  if (std::isnormal(value) && std::fabs(value) < 1e308) {
+  if (significant > 15) {
+    Check(SameValue(fw::Val(text), value));
+    Check(std::fabs(value) >= 1e14 && std::fabs(value) < 1e16);
+  } else if (std::isnormal(value) && std::fabs(value) < 1e308) {
     Check(std::fabs(fw::Val(text) - value) <= 1e-14 * std::fabs(value));
   }
 }

@@ -153,7 +153,7 @@ TEST_F(DecimalToFraction, HugeInfiniteOrNotANumberShowsOverflow) {
   const char* texts[] = {"9223372036854775808",
                          "-9223372036854775808",
                          "1e300",
-                         "9223372036854775807",  // reads as the double 2^63
+                         "9223372036854775807.0",  // not an integer text: read as the double 2^63
                          "INF",
                          "-inf",
                          "1e400",

@@ -74,8 +74,8 @@ TEST_P(LocaleTest, FractionToDecimal) {
   EXPECT_EQ(FractionToDecimal("3", "1", "8"), "3.125");
   EXPECT_EQ(FractionToDecimal("-1", "1", "2"), "-1.5");
   EXPECT_EQ(FractionToDecimal("", "2", "3"), "0.666666666666667");
-  // Fifteen significant digits round it up: only the digits a double holds are shown.
-  EXPECT_EQ(FractionToDecimal("999999999999999", "9", "10"), "1e+15");
+  // Not whole: shown with the digits that read back as the value, never as 1000000000000000.
+  EXPECT_EQ(FractionToDecimal("999999999999999", "9", "10"), "999999999999999.9");
 }
 
 TEST_P(LocaleTest, DecimalToFraction) {
@@ -86,3 +86,58 @@ TEST_P(LocaleTest, DecimalToFraction) {
 }
 
 }  // namespace
+
+// Whole numbers at the top of the range keep every digit: whole parts and feet are exact integers,
+// every integer text a 64-bit integer holds converts, and a whole decimal below 2^53 shows all its
+// digits.
+TEST_P(LocaleTest, WholeNumbersKeepEveryDigit) {
+  const struct {
+    const char* dec;
+    bool ftIn;
+    const char* shown;
+  } decimals[] = {
+      {"-4503599627370495.5", false, "-4503599627370495|1|2"},
+      {"-4503599627370495.5", true, "-4503599627370495 ft 6 in |0|1"},
+      {"9007199254740993", true, "9007199254740993 ft 0 in |0|1"},
+      {"1234567890123456789", true, "1234567890123456789 ft 0 in |0|1"},
+      {"9223372036854775807", false, "9223372036854775807|0|1"},
+      {"-9223372036854775807", true, "-9223372036854775807 ft 0 in |0|1"},
+      {"9223372036854775808", false, "Overflow||"},
+      {"-9223372036854775808", false, "Overflow||"},
+  };
+  for (const auto& d : decimals) {
+    EXPECT_EQ(DecimalToFraction(d.dec, d.ftIn ? &window().CheckBox5() : nullptr), d.shown) << d.dec;
+  }
+  EXPECT_EQ(DecimalToFraction("-1234567890123456.25", &window().CheckBox1()),
+            "-1234567890123456|1|4");
+
+  const char* const kMax = "9223372036854775807";
+  EXPECT_EQ(FractionToDecimal("", kMax, kMax), "1");
+  EXPECT_EQ(FractionToDecimal(kMax, "1", "2"), "9.22337203685478e+18");
+  EXPECT_EQ(FractionToDecimal("-9223372036854775807", "1", "2"), "-9.22337203685478e+18");
+  EXPECT_EQ(FractionToDecimal("-9223372036854775808", "1", "2"), "Overflow");
+  EXPECT_EQ(FractionToDecimal("9223372036854775807.0", "1", "2"), "Overflow");  // not an integer
+
+  const PressCase presses[] = {
+      {{"4503599627370495", "", ""},
+       kPlus,
+       {"0", "", ""},
+       {"4503599627370495", "", "", "4503599627370495"}},
+      {{"999999999999999", "", ""},
+       kPlus,
+       {"1", "", ""},
+       {"1000000000000000", "", "", "1000000000000000"}},
+      {{"2", "1", "2"},
+       kPlus,
+       {"4503599627370493", "1", "2"},
+       {"4503599627370496", "", "", "4503599627370496"}},
+      {{"9007199254740999", "", ""},
+       kPlus,
+       {"0", "", ""},
+       {"9007199254740999", "", "", "9.007199254741e+15"}},
+  };
+  for (const PressCase& press : presses) {
+    Press(press.a, press.op, press.b);
+    EXPECT_EQ(Result(), press.expected) << press;
+  }
+}
