@@ -1,5 +1,6 @@
 // Exact integers for the Calculator's arithmetic, and the reduction rule that reduce, reduction
-// and the four operations share. Only calc/*.cpp include this.
+// and the four operations share. calc/*.cpp include this, and the calc tests that check the
+// rule on wide values; nothing above calc/ does.
 #pragma once
 
 #include <boost/multiprecision/cpp_int.hpp>

@@ -5,8 +5,9 @@
 // the denominator, and the decimal of the reduced fraction plus the whole part. Trial division is
 // run as written where the denominator is small enough to try every divisor; above that the
 // reference takes the same fraction stated without the loop (a denominator of 0, 1 or a prime
-// stays, any other is divided by the greatest common divisor). The reference shares no code with
-// the Calculator.
+// stays, any other is divided by the greatest common divisor). The reference shares none of the
+// Calculator's arithmetic or reduction; it uses only the value functions (fw::Str, fw::Val), to
+// write its integers and its decimal the way every field shows them.
 #include <gtest/gtest.h>
 
 #include <boost/multiprecision/cpp_int.hpp>
