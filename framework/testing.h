@@ -46,23 +46,30 @@ bool IsShown(const Control& control);
 // Runs pending events (deferred closes, posted events).
 void ProcessEvents();
 
-// What the window's menu bar shows: one entry per visible item, depth first, with its caption
-// ("-" for a separator), the key sequence of its shortcut in portable text ("Ctrl+Z", "" for
-// none), its depth (1 for top-level menus) and whether it is enabled.
+// What the window's menu bar shows: one entry per visible item, depth first, with its caption as
+// it reads ("-" for a separator), the letter the caption underlines as its access key ("" for
+// none), the key sequence of its shortcut in portable text ("Ctrl+Z", "" for none), its depth (1
+// for top-level menus) and whether it is enabled.
 struct ShownMenuItem {
   std::string name;
   std::string caption;
+  std::string accessKey;
   std::string keys;
   int depth = 0;
   bool enabled = false;
 };
 std::vector<ShownMenuItem> ShownMenu(Window& window);
+// The name of the menu that is open (dropped down from a menu bar), "" when none is.
+std::string OpenMenu();
+// Closes the open menus, as a click beside them does.
+void CloseMenus();
 
 // Renders the window (menu bar and content) into a PNG file; false when it could not be written.
 bool RenderToPng(Window& window, const std::string& path);
 
-// Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z") with its
-// window active, as a person would: menu shortcuts take it before the control does.
+// Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z", "Alt+F")
+// with its window active, as a person would: menu shortcuts and access keys take it before the
+// control does, and the control gets the text a keyboard sends with it.
 void PressShortcut(Control& control, std::string_view keys);
 // Where the control's widget is, in window content coordinates ({0,0,0,0} when it has none).
 struct Geometry {
