@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include "framework/application.h"
 #include "framework/qt_widgets.h"
@@ -365,11 +366,27 @@ ScreenPlacement ShownScreenPlacement(const Window& window) {
           {area.x(), area.y(), area.width(), area.height()}};
 }
 
+void MoveWindow(Window& window, int left, int top) {
+  CheckMainThread();
+  window.Impl().top->move(left, top);
+  QCoreApplication::processEvents();
+}
+
 TitleBarButtons ShownTitleBarButtons(const Window& window) {
   CheckMainThread();
   const Qt::WindowFlags flags = window.Impl().top->windowFlags();
   return {flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint),
           flags.testFlag(Qt::WindowMaximizeButtonHint)};
+}
+
+Window* ShownOwner(const Window& window) {
+  CheckMainThread();
+  const QWindow* handle = window.Impl().top->windowHandle();
+  const QWindow* parent = handle != nullptr ? handle->transientParent() : nullptr;
+  for (Window* other : detail::LiveWindows()) {
+    if (parent != nullptr && other->Impl().top->windowHandle() == parent) return other;
+  }
+  return nullptr;
 }
 
 std::string ControlAt(const Window& window, int x, int y) {

@@ -86,6 +86,8 @@ struct ScreenPlacement {
   Geometry screen;
 };
 ScreenPlacement ShownScreenPlacement(const Window& window);
+// Moves the window's frame to (left, top) of the screen, as dragging its title bar does.
+void MoveWindow(Window& window, int left, int top);
 // The buttons the window's title bar offers.
 struct TitleBarButtons {
   bool close = false;
@@ -94,6 +96,8 @@ struct TitleBarButtons {
   bool operator==(const TitleBarButtons&) const = default;
 };
 TitleBarButtons ShownTitleBarButtons(const Window& window);
+// The window that `window` belongs to for the system (its transient parent), or null.
+Window* ShownOwner(const Window& window);
 // The name of the control a click at (x, y) of the window's content would reach ("" for none).
 std::string ControlAt(const Window& window, int x, int y);
 // Forgets an earlier Quit, so the next RuntimeRun runs the event loop again.
