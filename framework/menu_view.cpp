@@ -1,7 +1,8 @@
 // How a window shows its menu tree: a QMenuBar built from the tree, kept in step with the items'
-// states, with "Cmd+X" shortcuts as Ctrl+X; a window without a menu tree of its own answers the
-// shortcuts of the application's. Choosing an item runs the window's handler bound to the item's
-// name, or else the item's own action.
+// states, with "Cmd+X" shortcuts as Ctrl+X and an access letter on every caption (Alt+F opens
+// File); a window without a menu tree of its own answers the shortcuts of the application's.
+// Choosing an item runs the window's handler bound to the item's name, or else the item's own
+// action.
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
@@ -14,8 +15,6 @@
 
 namespace fw {
 namespace {
-
-using detail::Caption;
 
 // While a shown item's shortcut is enabled, its key goes to the menu even when the focused
 // control (a text field's own undo, say) would take it.
@@ -42,6 +41,32 @@ class ShortcutFilter : public QObject {
     return false;
   }
 };
+
+// The caption a menu shows for an item's text: the text as it is, with the first letter or digit
+// that starts a word, or else any letter or digit, not yet `taken` by an earlier caption of the
+// same menu made its access letter, as desktops on this platform expect. The item's text itself
+// stays as it is; an '&' in it is shown as an '&'.
+QString MenuCaption(const std::string& text, QString& taken) {
+  const QString plain = QString::fromStdString(text);
+  auto free = [&](qsizetype i) {
+    return plain[i].isLetterOrNumber() && !taken.contains(plain[i].toLower());
+  };
+  qsizetype access = -1;
+  for (qsizetype i = 0; i < plain.size() && access < 0; ++i) {
+    if (free(i) && (i == 0 || !plain[i - 1].isLetterOrNumber())) access = i;
+  }
+  for (qsizetype i = 0; i < plain.size() && access < 0; ++i) {
+    if (free(i)) access = i;
+  }
+  QString caption;
+  for (qsizetype i = 0; i < plain.size(); ++i) {
+    if (i == access) caption += QLatin1Char('&');
+    caption += plain[i];
+    if (plain[i] == QLatin1Char('&')) caption += QLatin1Char('&');
+  }
+  if (access >= 0) taken += plain[access].toLower();
+  return caption;
+}
 
 // Makes `action` carry out `item` in `owner` when chosen or when its shortcut is pressed.
 void BindItem(QAction& action, Window& owner, MenuItem& item) {
@@ -75,6 +100,7 @@ void WindowImpl::BuildMenuView() {
   Window* owner = window;
   // Adds the shown children of `parent` to the bar (top level) or to `menu`.
   std::function<void(QMenu*, MenuItem&)> add = [&](QMenu* menu, MenuItem& parent) {
+    QString taken;  // the access letters of this menu
     for (std::size_t i = 0; i < parent.Count(); ++i) {
       MenuItem* item = parent.Item(i);
       const std::string& text = item->Text();
@@ -82,7 +108,8 @@ void WindowImpl::BuildMenuView() {
       QAction* action = nullptr;
       bool opens = false;
       if (menu == nullptr || item->Count() > 0) {
-        QMenu* sub = menu == nullptr ? view->addMenu(Caption(text)) : menu->addMenu(Caption(text));
+        const QString caption = MenuCaption(text, taken);
+        QMenu* sub = menu == nullptr ? view->addMenu(caption) : menu->addMenu(caption);
         QObject::connect(sub, &QMenu::aboutToShow, sub, [owner] { owner->UpdateMenus(); });
         action = sub->menuAction();
         opens = true;
@@ -90,7 +117,7 @@ void WindowImpl::BuildMenuView() {
       } else if (text == "-") {
         action = menu->addSeparator();
       } else {
-        action = menu->addAction(Caption(text));
+        action = menu->addAction(MenuCaption(text, taken));
         BindItem(*action, *owner, *item);
       }
       action->setObjectName(QString::fromStdString(item->Name()));

@@ -95,6 +95,8 @@ struct WindowImpl {
   bool PressDefaultButton();
   // Moves the window to where its DefaultLocation asks, before it is first shown.
   void PlaceOnScreen();
+  // Ties the window to the one it belongs to, as the system's transient parent.
+  void StayWithOpener();
   // The widgets that take the keyboard focus, in the order of the controls' TabIndex.
   std::vector<QWidget*> FocusOrder() const;
   // Makes Tab move the focus in FocusOrder.
@@ -107,6 +109,8 @@ struct WindowImpl {
 
   Window* window;
   QPointer<TopLevel> top;  // owned
+  // The window in front when this one was built: this one belongs to it, as a dialog does.
+  QPointer<TopLevel> opener;
   QPointer<QWidget> content;
   PropertyValues props;
   std::vector<std::unique_ptr<Control>> controls;  // in registration order

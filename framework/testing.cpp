@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QScreen>
+#include <QWindow>
 
 #include "framework/application.h"
 #include "framework/qt_widgets.h"
@@ -118,6 +119,19 @@ void KeyFor(char32_t point, int& key, Qt::KeyboardModifiers& modifiers, QString&
   } else {
     key = Qt::Key_unknown;
   }
+}
+
+// The text a keyboard sends with a key combination: a character key's character (Ctrl with a
+// letter gives its control character); "" for other keys.
+QString KeyboardText(QKeyCombination combination) {
+  const int key = combination.key();
+  const Qt::KeyboardModifiers modifiers = combination.keyboardModifiers();
+  if (key < Qt::Key_Space || key > Qt::Key_AsciiTilde) return {};
+  if (key >= Qt::Key_A && key <= Qt::Key_Z) {
+    if (modifiers.testFlag(Qt::ControlModifier)) return QChar(key - Qt::Key_A + 1);
+    return QChar(modifiers.testFlag(Qt::ShiftModifier) ? key : key - Qt::Key_A + 'a');
+  }
+  return QChar(key);
 }
 
 // Presses the keys on `target`, and on whatever has the focus once a key has moved it.
@@ -225,7 +239,7 @@ void PressShortcut(Control& control, std::string_view keys) {
   if (sequence.isEmpty()) throw RuntimeException("no key combination in " + std::string(keys));
   Focus(target);
   const QKeyCombination combination = sequence[0];
-  SendKey(target, combination.key(), combination.keyboardModifiers(), QString());
+  SendKey(target, combination.key(), combination.keyboardModifiers(), KeyboardText(combination));
 }
 
 void Click(Control& control) {
@@ -285,8 +299,17 @@ std::vector<ShownMenuItem> ShownMenu(Window& window) {
       if (!action->isVisible()) continue;
       ShownMenuItem entry;
       entry.name = action->objectName().toStdString();
-      entry.caption = action->text().replace(QLatin1String("&&"), QLatin1String("&")).toStdString();
-      if (action->isSeparator()) entry.caption = "-";
+      // "&&" shows an '&'; a single '&' underlines the next character as the access key.
+      const QString text = action->text();
+      QString caption;
+      for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size()) {
+          ++i;
+          if (text[i] != QLatin1Char('&')) entry.accessKey = QString(text[i]).toStdString();
+        }
+        caption += text[i];
+      }
+      entry.caption = action->isSeparator() ? "-" : caption.toStdString();
       entry.keys = action->shortcut().toString(QKeySequence::PortableText).toStdString();
       entry.depth = depth;
       entry.enabled = action->isEnabled();
@@ -296,6 +319,19 @@ std::vector<ShownMenuItem> ShownMenu(Window& window) {
   };
   walk(impl.menuView->actions(), 1);
   return shown;
+}
+
+std::string OpenMenu() {
+  CheckMainThread();
+  const auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  return menu != nullptr ? menu->menuAction()->objectName().toStdString() : std::string();
+}
+
+void CloseMenus() {
+  CheckMainThread();
+  while (QWidget* popup = QApplication::activePopupWidget()) {
+    if (!popup->close()) break;
+  }
 }
 
 bool RenderToPng(Window& window, const std::string& path) {
@@ -330,11 +366,27 @@ ScreenPlacement ShownScreenPlacement(const Window& window) {
           {area.x(), area.y(), area.width(), area.height()}};
 }
 
+void MoveWindow(Window& window, int left, int top) {
+  CheckMainThread();
+  window.Impl().top->move(left, top);
+  QCoreApplication::processEvents();
+}
+
 TitleBarButtons ShownTitleBarButtons(const Window& window) {
   CheckMainThread();
   const Qt::WindowFlags flags = window.Impl().top->windowFlags();
   return {flags.testFlag(Qt::WindowCloseButtonHint), flags.testFlag(Qt::WindowMinimizeButtonHint),
           flags.testFlag(Qt::WindowMaximizeButtonHint)};
+}
+
+Window* ShownOwner(const Window& window) {
+  CheckMainThread();
+  const QWindow* handle = window.Impl().top->windowHandle();
+  const QWindow* parent = handle != nullptr ? handle->transientParent() : nullptr;
+  for (Window* other : detail::LiveWindows()) {
+    if (parent != nullptr && other->Impl().top->windowHandle() == parent) return other;
+  }
+  return nullptr;
 }
 
 std::string ControlAt(const Window& window, int x, int y) {

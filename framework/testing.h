@@ -46,23 +46,30 @@ bool IsShown(const Control& control);
 // Runs pending events (deferred closes, posted events).
 void ProcessEvents();
 
-// What the window's menu bar shows: one entry per visible item, depth first, with its caption
-// ("-" for a separator), the key sequence of its shortcut in portable text ("Ctrl+Z", "" for
-// none), its depth (1 for top-level menus) and whether it is enabled.
+// What the window's menu bar shows: one entry per visible item, depth first, with its caption as
+// it reads ("-" for a separator), the letter the caption underlines as its access key ("" for
+// none), the key sequence of its shortcut in portable text ("Ctrl+Z", "" for none), its depth (1
+// for top-level menus) and whether it is enabled.
 struct ShownMenuItem {
   std::string name;
   std::string caption;
+  std::string accessKey;
   std::string keys;
   int depth = 0;
   bool enabled = false;
 };
 std::vector<ShownMenuItem> ShownMenu(Window& window);
+// The name of the menu that is open (dropped down from a menu bar), "" when none is.
+std::string OpenMenu();
+// Closes the open menus, as a click beside them does.
+void CloseMenus();
 
 // Renders the window (menu bar and content) into a PNG file; false when it could not be written.
 bool RenderToPng(Window& window, const std::string& path);
 
-// Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z") with its
-// window active, as a person would: menu shortcuts take it before the control does.
+// Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z", "Alt+F")
+// with its window active, as a person would: menu shortcuts and access keys take it before the
+// control does, and the control gets the text a keyboard sends with it.
 void PressShortcut(Control& control, std::string_view keys);
 // Where the control's widget is, in window content coordinates ({0,0,0,0} when it has none).
 struct Geometry {
@@ -79,6 +86,8 @@ struct ScreenPlacement {
   Geometry screen;
 };
 ScreenPlacement ShownScreenPlacement(const Window& window);
+// Moves the window's frame to (left, top) of the screen, as dragging its title bar does.
+void MoveWindow(Window& window, int left, int top);
 // The buttons the window's title bar offers.
 struct TitleBarButtons {
   bool close = false;
@@ -87,6 +96,8 @@ struct TitleBarButtons {
   bool operator==(const TitleBarButtons&) const = default;
 };
 TitleBarButtons ShownTitleBarButtons(const Window& window);
+// The window that `window` belongs to for the system (its transient parent), or null.
+Window* ShownOwner(const Window& window);
 // The name of the control a click at (x, y) of the window's content would reach ("" for none).
 std::string ControlAt(const Window& window, int x, int y);
 // Forgets an earlier Quit, so the next RuntimeRun runs the event loop again.

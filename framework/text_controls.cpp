@@ -56,6 +56,15 @@ bool IsLoneModifier(int key) {
   }
 }
 
+// Alt with a character is a menu's access key, never typing: the menu bar takes the letters it
+// knows before the field sees them, and the others do nothing. (Ctrl+Alt is AltGr on some
+// keyboards and types.)
+bool IsAccessKey(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers modifiers = event.modifiers();
+  return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+         !event.text().isEmpty() && event.text().front().isPrint();
+}
+
 // The key as the program's key filters see it: its text, with the editing and moving keys
 // given their control characters.
 std::string KeyText(const QKeyEvent& event) {
@@ -137,6 +146,7 @@ struct TextFieldImpl : ControlImpl {
   // Runs the key filters before the key reaches the field; true when the key is consumed.
   bool OnKeyPress(const QKeyEvent& event) {
     if (IsLoneModifier(event.key())) return false;
+    if (IsAccessKey(event)) return true;
     const std::string key = KeyText(event);
     auto& field = static_cast<TextField&>(*control);
     const auto handlers = keyDowns;

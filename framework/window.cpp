@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QPalette>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <cstdlib>
 #include <set>
@@ -72,6 +73,13 @@ void TopLevel::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) &&
       owner_->Impl().PressDefaultButton()) {
     event->accept();
+    return;
+  }
+  // Escape that no control used closes a window that belongs to another, as it does a dialog.
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier &&
+      owner_->Impl().opener != nullptr) {
+    event->accept();
+    owner_->Close();
     return;
   }
   QMainWindow::keyPressEvent(event);
@@ -138,8 +146,8 @@ void WindowImpl::ApplyWindowProperties(const PropertyValues& changed) {
       has("Resizeable")) {
     // The title bar offers the buttons the record asks for; a window of fixed size has nothing
     // to maximise to.
-    Qt::WindowFlags flags =
-        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    Qt::WindowFlags flags = Qt::WindowFlags(top->windowType()) | Qt::CustomizeWindowHint |
+                            Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
     if (boolean("HasCloseButton", true)) flags |= Qt::WindowCloseButtonHint;
     if (boolean("HasMinimizeButton", true)) flags |= Qt::WindowMinimizeButtonHint;
     if (boolean("HasMaximizeButton", true) && boolean("Resizeable", true)) {
@@ -170,15 +178,37 @@ void WindowImpl::ApplyTitle() {
 }
 
 void WindowImpl::PlaceOnScreen() {
-  // DefaultLocation 2 centres the window on the screen; 0 leaves the place to the system.
+  // DefaultLocation 0 centres the window over the window it belongs to, 2 on the screen; a
+  // window of its own with 0, and other values, leave the place to the system.
   auto location = props.find("DefaultLocation");
-  if (location == props.end() || std::get<std::int64_t>(location->second) != 2) return;
+  if (location == props.end()) return;
+  const std::int64_t where = std::get<std::int64_t>(location->second);
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (screen == nullptr) return;
+  QRect area;
+  if (where == 0 && opener != nullptr) {
+    area = opener->frameGeometry();
+  } else if (where == 2 && screen != nullptr) {
+    area = screen->availableGeometry();
+  } else {
+    return;
+  }
   top->adjustSize();
-  QRect frame = top->frameGeometry();
-  frame.moveCenter(screen->availableGeometry().center());
+  // Until it is first shown the window has no frame yet; it gets one like its opener's.
+  QRect frame = top->geometry();
+  if (opener != nullptr) {
+    const QRect outer = opener->frameGeometry();
+    const QRect inner = opener->geometry();
+    frame.adjust(outer.left() - inner.left(), outer.top() - inner.top(),
+                 outer.right() - inner.right(), outer.bottom() - inner.bottom());
+  }
+  frame.moveCenter(area.center());
   top->move(frame.topLeft());
+}
+
+void WindowImpl::StayWithOpener() {
+  if (opener == nullptr || opener->windowHandle() == nullptr) return;
+  top->winId();  // gives the window its handle before it is shown
+  top->windowHandle()->setTransientParent(opener->windowHandle());
 }
 
 std::vector<QWidget*> WindowImpl::FocusOrder() const {
@@ -240,6 +270,14 @@ Window::~Window() {
 
 void Window::Constructor() {
   CheckMainThread();
+  // A window opened while another is in front belongs to it, as a dialog does: the system keeps
+  // it in front of that window and gives it no taskbar entry of its own.
+  for (Window* front : W().open) {
+    if (!front->IsVisible()) continue;
+    impl_->opener = front->impl_->top;
+    impl_->top->setWindowFlags((impl_->top->windowFlags() & ~Qt::WindowType_Mask) | Qt::Dialog);
+    break;
+  }
   Layout();
   CreateControls();
   AddMenuHandlers();
@@ -259,6 +297,7 @@ void Window::Show() {
   CheckMainThread();
   // Typing into a window that has just opened goes to its first control.
   impl_->FocusFirstControl();
+  impl_->StayWithOpener();
   impl_->top->show();
   impl_->top->raise();
   impl_->top->activateWindow();

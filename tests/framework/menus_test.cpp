@@ -40,6 +40,7 @@ std::shared_ptr<fw::MenuBar> MakeBar() {
   bar->Child("Edit")->AddMenu(Item("EditUndo", "Undo", "Cmd+Z"));
   bar->Child("Edit")->AddMenu(Item("EditSep", "-"));
   bar->Child("Edit")->AddMenu(Item("EditCut", "Cut", "Cmd+X"));
+  bar->Child("Edit")->AddMenu(Item("EditCopy", "Cut & Copy", ""));
   bar->Child("Edit")->AddMenu(Item<fw::AppleMenuItem>("About", "About Tessimo...", ""));
   bar->AddMenu(Item("Top4", "", ""));
   return bar;
@@ -106,26 +107,37 @@ TEST_F(MenusTest, LookupSearchesTheWholeTreeAndChildOnlyOneLevel) {
   EXPECT_THROW(bar->Item(4), fw::OutOfBoundsException);
 }
 
-TEST_F(MenusTest, TheMenuBarShowsCaptionedItemsWithCtrlShortcuts) {
-  TestWindow& window = OpenWithMenus(MakeBar());
+// Each caption of a menu gets an access letter of its own, a word's first where it is free; the
+// items' texts stay as they were set.
+TEST_F(MenusTest, TheMenuBarShowsCaptionedItemsWithAccessLettersAndCtrlShortcuts) {
+  const auto bar = MakeBar();
+  TestWindow& window = OpenWithMenus(bar);
   const auto shown = fw::testing::ShownMenu(window);
   struct Expected {
     const char* name;
     const char* caption;
+    const char* accessKey;
     const char* keys;
     int depth;
     bool enabled;
   };
   const Expected expected[] = {
-      {"File", "File", "", 1, true},           {"FileReset", "Reset", "Ctrl+R", 2, false},
-      {"FileQuit", "Quit", "Ctrl+Q", 2, true}, {"Edit", "Edit", "", 1, true},
-      {"EditUndo", "Undo", "Ctrl+Z", 2, true}, {"EditSep", "-", "", 2, false},
-      {"EditCut", "Cut", "Ctrl+X", 2, false},  {"About", "About Tessimo...", "", 2, true},
+      {"File", "File", "F", "", 1, true},
+      {"FileReset", "Reset", "R", "Ctrl+R", 2, false},
+      {"FileQuit", "Quit", "Q", "Ctrl+Q", 2, true},
+      {"Edit", "Edit", "E", "", 1, true},
+      {"EditUndo", "Undo", "U", "Ctrl+Z", 2, true},
+      {"EditSep", "-", "", "", 2, false},
+      {"EditCut", "Cut", "C", "Ctrl+X", 2, false},
+      {"EditCopy", "Cut & Copy", "t", "", 2, false},
+      {"About", "About Tessimo...", "A", "", 2, true},
   };
   ASSERT_EQ(shown.size(), std::size(expected));
   for (std::size_t i = 0; i < shown.size(); ++i) {
     EXPECT_EQ(shown[i].name, expected[i].name) << i;
     EXPECT_EQ(shown[i].caption, expected[i].caption) << i;
+    EXPECT_EQ(bar->Lookup(shown[i].name)->Text(), expected[i].caption) << i;
+    EXPECT_EQ(shown[i].accessKey, expected[i].accessKey) << i;
     EXPECT_EQ(shown[i].keys, expected[i].keys) << i;
     EXPECT_EQ(shown[i].depth, expected[i].depth) << i;
     if (std::string(expected[i].caption) != "-") {

@@ -2,7 +2,9 @@
 // and its button.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "framework/application.h"
@@ -59,6 +61,36 @@ TEST_F(AboutTest, TheButtonOpensTheWebPageAndLeavesTheWindowOpen) {
   EXPECT_EQ(urls, (std::vector<std::string>(2, std::string(kAuthorWebAddress))));
   EXPECT_TRUE(about.IsOpen());
   EXPECT_TRUE(messages.empty());
+}
+
+// The About window belongs to the main window, which the system keeps it in front of, and opens
+// centred over it wherever it stands.
+TEST_F(AboutTest, ItBelongsToTheMainWindowAndOpensCentredOverIt) {
+  fw::testing::MoveWindow(window(), 40, 30);
+  ChooseAbout();
+  const Author& about = Author::Instance();
+  EXPECT_EQ(fw::testing::ShownOwner(about), &window());
+  EXPECT_EQ(fw::testing::ShownOwner(window()), nullptr);
+  // Doubled centres stay whole numbers.
+  const auto centre = [](const fw::Window& shown) {
+    const fw::testing::Geometry frame = fw::testing::ShownScreenPlacement(shown).frame;
+    return std::pair(2 * frame.left + frame.width, 2 * frame.top + frame.height);
+  };
+  const auto [mainX, mainY] = centre(window());
+  const auto [aboutX, aboutY] = centre(about);
+  EXPECT_LE(std::abs(aboutX - mainX), 2) << mainX;
+  EXPECT_LE(std::abs(aboutY - mainY), 2) << mainY;
+}
+
+TEST_F(AboutTest, EscapeClosesItButNotTheMainWindow) {
+  fw::testing::ResetQuit();
+  ChooseAbout();
+  fw::testing::TypeKeys(Author::Instance(), "\x1b");
+  fw::testing::ProcessEvents();
+  EXPECT_TRUE(OpenAboutWindows().empty());
+  fw::testing::TypeKeys(window(), "\x1b");
+  EXPECT_TRUE(window().IsOpen());
+  EXPECT_FALSE(fw::QuitRequested());
 }
 
 TEST_F(AboutTest, TheMainWindowStaysUsable) {

@@ -110,34 +110,50 @@ TEST_F(MenuTest, TheWindowsAccessorsFindTheItemsWithTheirClasses) {
 TEST_F(MenuTest, TheWindowShowsFileAndEditWithTheirKeys) {
   window().UpdateMenus();
   struct Shown {
-    std::string caption, keys;
+    std::string caption, accessKey, keys;
     int depth;
     bool operator==(const Shown&) const = default;
   };
   std::vector<Shown> shown;
   for (const auto& entry : fw::testing::ShownMenu(window())) {
-    shown.push_back({entry.caption, entry.keys, entry.depth});
+    shown.push_back({entry.caption, entry.accessKey, entry.keys, entry.depth});
   }
   const std::vector<Shown> expected = {
-      {"File", "", 1},
-      {"Close", "Ctrl+W", 2},
-      {"Decimal Conversions...", "Ctrl+D", 2},
-      {"Reset", "Ctrl+R", 2},
-      {"Quit", "Ctrl+Q", 2},
-      {"Edit", "", 1},
-      {"Undo", "Ctrl+Z", 2},
-      {"-", "", 2},
-      {"Cut", "Ctrl+X", 2},
-      {"Copy", "Ctrl+C", 2},
-      {"Paste", "Ctrl+V", 2},
-      {"Clear", "", 2},
-      {"About Tessimo...", "", 2},
+      {"File", "F", "", 1},
+      {"Close", "C", "Ctrl+W", 2},
+      {"Decimal Conversions...", "D", "Ctrl+D", 2},
+      {"Reset", "R", "Ctrl+R", 2},
+      {"Quit", "Q", "Ctrl+Q", 2},
+      {"Edit", "E", "", 1},
+      {"Undo", "U", "Ctrl+Z", 2},
+      {"-", "", "", 2},
+      {"Cut", "C", "Ctrl+X", 2},
+      {"Copy", "o", "Ctrl+C", 2},
+      {"Paste", "P", "Ctrl+V", 2},
+      {"Clear", "l", "", 2},
+      {"About Tessimo...", "A", "", 2},
   };
   ASSERT_EQ(shown.size(), expected.size());
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(shown[i].caption, expected[i].caption) << i;
-    EXPECT_EQ(shown[i].keys, expected[i].keys) << expected[i].caption;
-    EXPECT_EQ(shown[i].depth, expected[i].depth) << expected[i].caption;
+    EXPECT_EQ(shown[i], expected[i]) << expected[i].caption;
+  }
+}
+
+// Alt with a menu's access letter opens that menu from a number field; Alt with another key does
+// nothing, and none of them types into the field.
+TEST_F(MenuTest, AltOpensTheMenuOfItsLetterAndNeverTypes) {
+  fw::TextField& field = window().whole1();
+  field.SetText("12");
+  const struct {
+    const char* keys;
+    const char* menu;
+  } rows[] = {{"Alt+F", "UntitledMenu2"}, {"Alt+E", "UntitledMenu0"}, {"Alt+Z", ""}, {"Alt+3", ""}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.keys);
+    fw::testing::PressShortcut(field, row.keys);
+    EXPECT_EQ(fw::testing::OpenMenu(), row.menu);
+    fw::testing::CloseMenus();
+    EXPECT_EQ(field.Text(), "12");
   }
 }
 
