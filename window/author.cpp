@@ -25,8 +25,11 @@ void Author::CreateControls() {
   CreateControls0();
 }
 
-// From the top: the program's name, "by", the author's name, then the button. These records
-// list their entries back to front; they are read by name, so the order changes nothing.
+// From the top the window shows the program's name, "by", the author's name, then the button;
+// the controls are created in the order of their index. This window's records are kept back to
+// front (from InitialParent to Name), the reverse of the main window's records of the same
+// classes; the framework reads a record's entries by name, so they give the same controls either
+// way.
 void Author::CreateControls0() {
   CreateControl<fw::Label>(
       *this, LabelRecord({"StaticText1", kWindow, 115, 64, 80, 21, 0}, "Pelvaro", true).Reversed());

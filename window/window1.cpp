@@ -10,8 +10,9 @@
 
 namespace {
 
-// A document window of fixed size. Its record asks for a maximise button, but a window that
-// cannot be resized gets none; its background colour is carried but not used.
+// A document window of fixed size. Its record asks for a maximise button, but the framework asks
+// the window manager for none on a window that cannot be resized; its background colour is
+// carried but not used.
 const window::WindowLook kMainWindowLook{395, 362, "Tessimo 1.3.6", true, 2, 0xD1D1D1};
 
 template <class T = fw::MenuItem>
