@@ -71,7 +71,8 @@ class TextField : public RectControl {
   const PropertyTypes& DeclaredProperties() const override;
 
   std::string Text() const;
-  // Replaces the whole text; runs no key filter.
+  // Replaces the whole text; runs no key filter. A field without the focus then shows the text
+  // from its first character; the focused one keeps the insertion point after it.
   void SetText(std::string_view text);
   bool ReadOnly() const;
 

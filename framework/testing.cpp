@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
@@ -42,10 +43,15 @@ void Activate(QWidget* widget) {
   }
 }
 
-// Makes the control's window the active one (when it is shown) and focuses the control.
+// Makes the control's window the active one (when it is shown) and focuses the control. A text
+// field that did not have the focus gets the insertion point after its text, as a click after
+// the text would put it; one that had it keeps its insertion point and selection.
 void Focus(QWidget* widget) {
   Activate(widget);
+  const bool had = widget->window()->focusWidget() == widget;
   widget->setFocus(Qt::OtherFocusReason);
+  auto* edit = qobject_cast<QLineEdit*>(widget);
+  if (edit != nullptr && !had) edit->end(false);
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -310,6 +316,17 @@ bool RenderToPng(Window& window, const std::string& path) {
   if (!QDir().mkpath(file.absolutePath())) return false;
   const QPixmap picture = top->grab();
   return !picture.isNull() && picture.save(file.absoluteFilePath(), "PNG");
+}
+
+std::string ShownText(const TextField& field) {
+  CheckMainThread();
+  auto* edit = qobject_cast<QLineEdit*>(WidgetOf(field));
+  if (edit == nullptr) throw RuntimeException("text field " + field.Impl().name + " has no line");
+  edit->grab();  // drawing scrolls the text to where the field shows it
+  const int middle = edit->height() / 2;
+  const int first = edit->cursorPositionAt(QPoint(0, middle));
+  const int last = edit->cursorPositionAt(QPoint(edit->width() - 1, middle));
+  return edit->text().mid(first, last - first).toStdString();
 }
 
 Geometry ShownGeometry(const Control& control) {

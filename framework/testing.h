@@ -24,7 +24,9 @@ void SetShowURLObserver(std::function<void(const std::string&)> observer);
 void HidePicture(std::string_view name);
 
 // Gives `control` the keyboard focus and presses each character of `keys` (UTF-8) as a key,
-// press and release, through the toolkit: key filters run before each key.
+// press and release, through the toolkit: key filters run before each key. A text field that gets
+// the focus here gets the insertion point after its text, as a click after the text gives it;
+// PressKey and PressShortcut do the same.
 void TypeKeys(Control& control, std::string_view keys);
 // Presses each character of `keys` with the window active, as typed on the keyboard: the keys go
 // to whichever control has the focus (to none when no control has it).
@@ -60,6 +62,9 @@ std::vector<ShownMenuItem> ShownMenu(Window& window);
 
 // Renders the window (menu bar and content) into a PNG file; false when it could not be written.
 bool RenderToPng(Window& window, const std::string& path);
+// The part of a text field's text that it shows, as drawn now: from the first character in view
+// to the last.
+std::string ShownText(const TextField& field);
 
 // Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z") with its
 // window active, as a person would: menu shortcuts take it before the control does.

@@ -1,7 +1,8 @@
 // Plays scenario scripts on the real main window, one action per line, and prints what the
 // script asks to see. The action words and their arguments:
 //   set NAME TEXT      set a text field's text from code (no key filter runs)
-//   type NAME KEYS     focus a field and press each character of KEYS as a key
+//   type NAME KEYS     focus a field and press each character of KEYS as a key (a field that
+//                      gets the focus gets the insertion point after its text, as from a click)
 //   key NAME KEY       focus a control and press Backspace, Delete, Return or Tab in it
 //   click NAME         click a push button, bevel button or check box
 //   select NAME INDEX  select a row of a pop-up
