@@ -187,6 +187,8 @@ void ApplicationMenuBarChanged();
 std::string PortableShortcut(std::string_view shortcut);
 // Installs the application-wide event filter that lets menu shortcuts win over text fields.
 void InstallShortcutFilter();
+// Makes the application's style draw the focus frame on push buttons too.
+void InstallFocusFrameStyle();
 
 // Observers and hidden pictures set by the testing hooks; a message box's observer is given its
 // title and its text.

@@ -318,6 +318,17 @@ bool RenderToPng(Window& window, const std::string& path) {
   return !picture.isNull() && picture.save(file.absoluteFilePath(), "PNG");
 }
 
+Drawing Draw(const Control& control) {
+  CheckMainThread();
+  const QImage image = WidgetOf(control)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  Drawing drawing{image.width(), image.height(), {}};
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    drawing.pixels.insert(drawing.pixels.end(), row, row + image.width());
+  }
+  return drawing;
+}
+
 std::string ShownText(const TextField& field) {
   CheckMainThread();
   auto* edit = qobject_cast<QLineEdit*>(WidgetOf(field));

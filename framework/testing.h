@@ -3,6 +3,7 @@
 // the program never links.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -62,6 +63,14 @@ std::vector<ShownMenuItem> ShownMenu(Window& window);
 
 // Renders the window (menu bar and content) into a PNG file; false when it could not be written.
 bool RenderToPng(Window& window, const std::string& path);
+// The control as it is drawn now, pixel by pixel.
+struct Drawing {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, row by row
+  bool operator==(const Drawing&) const = default;
+};
+Drawing Draw(const Control& control);
 // The part of a text field's text that it shows, as drawn now: from the first character in view
 // to the last.
 std::string ShownText(const TextField& field);

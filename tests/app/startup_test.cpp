@@ -1,5 +1,6 @@
 // Start-up and the end of a run: the application object and its version data, the classes the
-// program registers, the main window it opens, the default button, and closing.
+// program registers, the main window it opens, the keyboard focus, the default button, and
+// closing.
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,26 @@ TEST_F(StartupTest, TheFocusStartsInWhole1) {
   // The About window's only control that takes the focus is its button.
   ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
   EXPECT_EQ(fw::testing::FocusedControl(Author::Instance()), "PushButton1");
+}
+
+// A control reached by Tab is drawn otherwise than without the focus, the default button too.
+TEST_F(StartupTest, TheKeyboardFocusShowsOnEachKindOfControlThatTakesIt) {
+  const struct {
+    int tab;
+    const char* before;
+    const char* control;
+  } cases[] = {{0, "EditField3", "PushButton2"},
+               {0, "PushButton2", "PopupMenu3"},
+               {0, "EditField4", "multiple"},
+               {1, "answerd", "PushButton3"}};
+  for (const auto& c : cases) {
+    window().TabPanel1().SetValue(c.tab);
+    const fw::Control& control = *window().ControlByName(c.control);
+    const fw::testing::Drawing without = fw::testing::Draw(control);
+    fw::testing::PressKey(*window().ControlByName(c.before), fw::testing::Key::Tab);
+    ASSERT_EQ(fw::testing::FocusedControl(window()), c.control);
+    EXPECT_FALSE(fw::testing::Draw(control) == without) << c.control;
+  }
 }
 
 // A message box carries the program's name, while the main window keeps its own title.
