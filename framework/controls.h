@@ -154,6 +154,8 @@ class GroupBox : public RectControl {
   std::string Caption() const;
 };
 
+// Tabs over pages. A tab newly selected in an open window (clicked, chosen with Ctrl+Tab or
+// Ctrl+Shift+Tab, or set from code) gives the keyboard focus to the first control of its page.
 class TabPanel : public RectControl {
  public:
   explicit TabPanel(Window& owner);

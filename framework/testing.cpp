@@ -15,8 +15,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabBar>
 
 #include "framework/application.h"
 #include "framework/qt_widgets.h"
@@ -242,6 +244,23 @@ void Click(Control& control) {
                            " cannot be clicked");
   }
   button->click();
+}
+
+void ClickTab(TabPanel& panel, int tab) {
+  CheckMainThread();
+  auto* bar = WidgetOf(panel)->findChild<QTabBar*>();
+  if (bar == nullptr || tab < 0 || tab >= bar->count()) {
+    throw RuntimeException("tab panel " + panel.Impl().name + " has no tab " + std::to_string(tab));
+  }
+  Activate(bar);
+  const QPointF at = bar->tabRect(tab).center();
+  const QPointF global = bar->mapToGlobal(at);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, global, Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(bar, &event);
+  }
 }
 
 bool ChooseMenuItem(Window& window, std::string_view name) {

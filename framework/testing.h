@@ -37,6 +37,8 @@ enum class Key { Backspace, Delete, Return, Tab };
 void PressKey(Control& control, Key key);
 // Clicks a push button, bevel button or check box as a person would (a check box toggles).
 void Click(Control& control);
+// Clicks the tab `tab` (from 0) of a tab panel with the mouse, as a person would.
+void ClickTab(TabPanel& panel, int tab);
 // Chooses the menu item `name` of the window's menu bar as a person would: the menus are
 // brought up to date first; gives false, and does nothing, when the item is not enabled.
 bool ChooseMenuItem(Window& window, std::string_view name);

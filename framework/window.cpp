@@ -198,7 +198,7 @@ std::vector<QWidget*> WindowImpl::FocusOrder() const {
     for (const Control* control : sorted) {
       const ControlImpl& impl = control->Impl();
       if (impl.StringProp("InitialParent") != parent || !placed.insert(control).second) continue;
-      QWidget* focus = impl.FocusWidget();
+      QWidget* focus = impl.widget;
       if (focus != nullptr && focus->focusPolicy() != Qt::NoFocus) order.push_back(focus);
       if (!impl.name.empty()) add(impl.name);
     }
@@ -212,11 +212,10 @@ void WindowImpl::OrderFocus() {
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void WindowImpl::FocusFirstControl() {
-  if (top->focusWidget() != nullptr) return;
+void WindowImpl::FocusFirstControl(const QWidget* area) {
   for (QWidget* widget : FocusOrder()) {
     if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
-        widget->isVisibleTo(top)) {
+        widget->isVisibleTo(top) && (area == nullptr || area->isAncestorOf(widget))) {
       widget->setFocus(Qt::TabFocusReason);
       return;
     }
@@ -258,7 +257,7 @@ void Window::Constructor() {
 void Window::Show() {
   CheckMainThread();
   // Typing into a window that has just opened goes to its first control.
-  impl_->FocusFirstControl();
+  if (impl_->top->focusWidget() == nullptr) impl_->FocusFirstControl();
   impl_->top->show();
   impl_->top->raise();
   impl_->top->activateWindow();

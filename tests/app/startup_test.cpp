@@ -72,6 +72,22 @@ TEST_F(StartupTest, TheKeyboardFocusShowsOnEachKindOfControlThatTakesIt) {
   }
 }
 
+// A tab newly shown, by a click or by Ctrl+Tab / Ctrl+Shift+Tab, takes the focus into its first
+// control, and typing goes there.
+TEST_F(StartupTest, TheTabShownTakesTheFocus) {
+  Window1& w = window();
+  fw::testing::ClickTab(w.TabPanel1(), 1);
+  fw::testing::TypeKeys(w, "3");
+  EXPECT_EQ(w.main().Text(), "3");
+  fw::testing::ClickTab(w.TabPanel1(), 0);
+  fw::testing::TypeKeys(w, "4");
+  EXPECT_EQ(w.whole1().Text(), "4");
+  fw::testing::PressShortcut(w.PopupMenu3(), "Ctrl+Tab");
+  EXPECT_EQ(fw::testing::FocusedControl(w), "main");
+  fw::testing::PressShortcut(w.main(), "Ctrl+Shift+Tab");
+  EXPECT_EQ(fw::testing::FocusedControl(w), "whole1");
+}
+
 // A message box carries the program's name, while the main window keeps its own title.
 TEST_F(StartupTest, MessageBoxesCarryTheProgramsName) {
   fw::testing::TypeKeys(window().numbottom1(), "-75");

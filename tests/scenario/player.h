@@ -6,7 +6,7 @@
 //   key NAME KEY       focus a control and press Backspace, Delete, Return or Tab in it
 //   click NAME         click a push button, bevel button or check box
 //   select NAME INDEX  select a row of a pop-up
-//   tab INDEX          select a tab of TabPanel1
+//   tab INDEX          select a tab of TabPanel1 (its first control takes the focus)
 //   menu NAME          choose a menu item ("disabled NAME" when it is not enabled)
 //   print NAME...      print NAME=VALUE for text fields, check boxes, pop-ups and list boxes;
 //                      the name focus prints focus=NAME, the control that has the keyboard
