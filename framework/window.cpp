@@ -216,6 +216,9 @@ void WindowImpl::FocusFirstControl(const QWidget* area) {
   for (QWidget* widget : FocusOrder()) {
     if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
         widget->isVisibleTo(top) && (area == nullptr || area->isAncestorOf(widget))) {
+      // As Tab gives it, the focus cue included: the style shows the focus of a button or a
+      // check box only once the keyboard has moved the focus in the window.
+      top->setAttribute(Qt::WA_KeyboardFocusChange);
       widget->setFocus(Qt::TabFocusReason);
       return;
     }
@@ -256,9 +259,11 @@ void Window::Constructor() {
 
 void Window::Show() {
   CheckMainThread();
-  // Typing into a window that has just opened goes to its first control.
-  if (impl_->top->focusWidget() == nullptr) impl_->FocusFirstControl();
+  const bool unfocused = impl_->top->focusWidget() == nullptr;
   impl_->top->show();
+  // Typing into a window that has just opened goes to its first control; given after showing,
+  // which hides the focus cue.
+  if (unfocused) impl_->FocusFirstControl();
   impl_->top->raise();
   impl_->top->activateWindow();
   if (impl_->open) {

@@ -47,9 +47,15 @@ TEST_F(StartupTest, TheFocusStartsInWhole1) {
   EXPECT_EQ(fw::testing::FocusedControl(window()), "whole1");
   fw::testing::TypeKeys(window(), "7");
   EXPECT_EQ(window().whole1().Text(), "7");
-  // The About window's only control that takes the focus is its button.
+  // The About window's only control that takes the focus is its button, which shows it at once
+  // as it does after Tab.
   ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
   EXPECT_EQ(fw::testing::FocusedControl(Author::Instance()), "PushButton1");
+  fw::Control& button = *Author::Instance().ControlByName("PushButton1");
+  fw::testing::ProcessEvents();  // the window becomes the active one
+  const fw::testing::Drawing opened = fw::testing::Draw(button);
+  fw::testing::PressKey(button, fw::testing::Key::Tab);
+  EXPECT_TRUE(fw::testing::Draw(button) == opened);
 }
 
 // A control reached by Tab is drawn otherwise than without the focus, the default button too.
