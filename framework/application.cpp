@@ -114,6 +114,7 @@ void RuntimeInit(int& argc, char** argv) {
   // Windows come and go under the program's control; only Quit ends the run.
   QApplication::setQuitOnLastWindowClosed(false);
   detail::InstallShortcutFilter();
+  detail::InstallFocusFrameStyle();
 }
 
 void RuntimePerformInitializers() {

@@ -1,10 +1,13 @@
 // Controls with an Action: push buttons, bevel buttons and check boxes. The Action runs on a
 // click (a person's or testing::Click), never when code changes a state.
+#include <QApplication>
 #include <QCheckBox>
 #include <QIcon>
 #include <QPalette>
 #include <QPixmap>
+#include <QProxyStyle>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
 #include <QToolButton>
 
 #include "framework/application.h"
@@ -17,6 +20,23 @@ namespace {
 
 using detail::Caption;
 using detail::Has;
+
+// The application's style, drawing the style's own focus frame on push buttons. The standard
+// style shows a push button's focus only by the outline it also gives the default button, so the
+// default button looked the same with the focus as without it.
+class FocusFrameStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget) const override {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element != CE_PushButton || !option->state.testFlag(State_HasFocus)) return;
+    QStyleOptionFocusRect frame;
+    frame.QStyleOption::operator=(*option);
+    frame.rect = subElementRect(SE_PushButtonFocusRect, option, widget);
+    drawPrimitive(PE_FrameFocusRect, &frame, painter, widget);
+  }
+};
 
 template <class Button>
 Button* MakeButton(ControlImpl& impl, Window& owner) {
@@ -104,6 +124,16 @@ struct CheckBoxImpl : ControlImpl {
 };
 
 }  // namespace
+
+namespace detail {
+void InstallFocusFrameStyle() {
+  static bool installed = false;
+  if (installed || QApplication::instance() == nullptr) return;
+  installed = true;
+  // Over the style the application was given (by the platform, or by -style).
+  QApplication::setStyle(new FocusFrameStyle(QApplication::style()->name()));
+}
+}  // namespace detail
 
 void ActionControl::AddActionHandler(ActionHandler handler) {
   CheckMainThread();

@@ -2,7 +2,9 @@
 // computed, never left to a layout: a child's window coordinates minus its container's origin.
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
@@ -67,16 +69,41 @@ struct TabPanelImpl : ControlImpl {
     bar = new QTabBar(panel);
     bar->setDrawBase(false);
     bar->setExpanding(false);
-    // A click on a tab may take the focus, but Tab passes over the tabs to the controls of the
-    // selected one.
-    bar->setFocusPolicy(Qt::ClickFocus);
+    // The tabs take no focus, from a click or from Tab: the focus goes into the tab shown, and Tab
+    // passes over the tabs to its controls.
+    bar->setFocusPolicy(Qt::NoFocus);
     frame = new TabFrame(*bar, panel);
     bar->raise();
     widget = panel;
+    // As in the toolkit's own tab widget, Ctrl+Tab and Ctrl+Shift+Tab in a control of the panel
+    // select the next and the previous tab.
+    auto* next = new QShortcut(panel);
+    next->setKeys({QKeySequence(Qt::CTRL | Qt::Key_Tab)});
+    auto* previous = new QShortcut(panel);
+    previous->setKeys({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab)});
+    for (QShortcut* shortcut : {next, previous}) {
+      shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+      const int step = shortcut == next ? 1 : -1;
+      QObject::connect(shortcut, &QShortcut::activated, panel, [this, step] { Step(step); });
+    }
+  }
+
+  // Selects the tab `step` places on, round the ends.
+  void Step(int step) {
+    const int count = bar->count();
+    if (count > 1) bar->setCurrentIndex((bar->currentIndex() + count + step) % count);
   }
 
   void Attach() override {
-    QObject::connect(bar, &QTabBar::currentChanged, panel, [this](int index) { ShowPage(index); });
+    QObject::connect(bar, &QTabBar::currentChanged, panel, [this](int index) {
+      ShowPage(index);
+      // A tab newly shown in an open window takes the focus, as an opened window does.
+      WindowImpl& owner = window->Impl();
+      if (owner.open && index >= 0 && index < static_cast<int>(pages.size())) {
+        owner.FocusFirstControl(pages[static_cast<std::size_t>(index)]);
+      }
+    });
   }
 
   void Apply(const PropertyValues& changed) override {
@@ -126,8 +153,6 @@ struct TabPanelImpl : ControlImpl {
     frame->setGeometry(0, frameTop, width, std::max(0, height - frameTop));
     for (QWidget* page : pages) page->setGeometry(frame->rect());
   }
-
-  QWidget* FocusWidget() const override { return bar; }
 
   QWidget* ChildArea(std::int64_t page) override {
     if (page == 0) return panel;

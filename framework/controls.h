@@ -71,7 +71,8 @@ class TextField : public RectControl {
   const PropertyTypes& DeclaredProperties() const override;
 
   std::string Text() const;
-  // Replaces the whole text; runs no key filter.
+  // Replaces the whole text; runs no key filter. A field without the focus then shows the text
+  // from its first character; the focused one keeps the insertion point after it.
   void SetText(std::string_view text);
   bool ReadOnly() const;
 
@@ -153,6 +154,8 @@ class GroupBox : public RectControl {
   std::string Caption() const;
 };
 
+// Tabs over pages. A tab newly selected in an open window (clicked, chosen with Ctrl+Tab or
+// Ctrl+Shift+Tab, or set from code) gives the keyboard focus to the first control of its page.
 class TabPanel : public RectControl {
  public:
   explicit TabPanel(Window& owner);

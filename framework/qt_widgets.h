@@ -47,8 +47,6 @@ struct ControlImpl {
   virtual QPoint ChildOrigin(std::int64_t page) const;
   // The widget the user sees for the control; null for a store that is never shown.
   virtual QWidget* ShownWidget() const { return widget; }
-  // The widget that takes the keyboard focus for the control, if any.
-  virtual QWidget* FocusWidget() const { return widget; }
   // A frame drawn around controls created before it (a group box) stays behind its siblings,
   // so clicks inside it still reach them.
   virtual bool StaysBehindSiblings() const { return false; }
@@ -101,8 +99,9 @@ struct WindowImpl {
   std::vector<QWidget*> FocusOrder() const;
   // Makes Tab move the focus in FocusOrder.
   void OrderFocus();
-  // Gives the focus to the first control in tab order that takes it, when nothing has it.
-  void FocusFirstControl();
+  // Gives the focus to the first control in tab order that Tab reaches and that is shown, within
+  // `area` (a tab page) or anywhere in the window when it is null.
+  void FocusFirstControl(const QWidget* area = nullptr);
   void ApplyWindowProperties(const PropertyValues& changed);
   // Shows the record's title, or the program's name when the window has none of its own.
   void ApplyTitle();
@@ -191,6 +190,8 @@ void ApplicationMenuBarChanged();
 std::string PortableShortcut(std::string_view shortcut);
 // Installs the application-wide event filter that lets menu shortcuts win over text fields.
 void InstallShortcutFilter();
+// Makes the application's style draw the focus frame on push buttons too.
+void InstallFocusFrameStyle();
 
 // Observers and hidden pictures set by the testing hooks; a message box's observer is given its
 // title and its text.

@@ -12,10 +12,13 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLayout>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QScreen>
+#include <QTabBar>
 #include <QWindow>
 
 #include "framework/application.h"
@@ -43,10 +46,15 @@ void Activate(QWidget* widget) {
   }
 }
 
-// Makes the control's window the active one (when it is shown) and focuses the control.
+// Makes the control's window the active one (when it is shown) and focuses the control. A text
+// field that did not have the focus gets the insertion point after its text, as a click after
+// the text would put it; one that had it keeps its insertion point and selection.
 void Focus(QWidget* widget) {
   Activate(widget);
+  const bool had = widget->window()->focusWidget() == widget;
   widget->setFocus(Qt::OtherFocusReason);
+  auto* edit = qobject_cast<QLineEdit*>(widget);
+  if (edit != nullptr && !had) edit->end(false);
 }
 
 void SendKey(QWidget* target, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
@@ -252,6 +260,23 @@ void Click(Control& control) {
   button->click();
 }
 
+void ClickTab(TabPanel& panel, int tab) {
+  CheckMainThread();
+  auto* bar = WidgetOf(panel)->findChild<QTabBar*>();
+  if (bar == nullptr || tab < 0 || tab >= bar->count()) {
+    throw RuntimeException("tab panel " + panel.Impl().name + " has no tab " + std::to_string(tab));
+  }
+  Activate(bar);
+  const QPointF at = bar->tabRect(tab).center();
+  const QPointF global = bar->mapToGlobal(at);
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, at, global, Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(bar, &event);
+  }
+}
+
 bool ChooseMenuItem(Window& window, std::string_view name) {
   CheckMainThread();
   window.UpdateMenus();
@@ -346,6 +371,28 @@ bool RenderToPng(Window& window, const std::string& path) {
   if (!QDir().mkpath(file.absolutePath())) return false;
   const QPixmap picture = top->grab();
   return !picture.isNull() && picture.save(file.absoluteFilePath(), "PNG");
+}
+
+Drawing Draw(const Control& control) {
+  CheckMainThread();
+  const QImage image = WidgetOf(control)->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  Drawing drawing{image.width(), image.height(), {}};
+  for (int y = 0; y < image.height(); ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+    drawing.pixels.insert(drawing.pixels.end(), row, row + image.width());
+  }
+  return drawing;
+}
+
+std::string ShownText(const TextField& field) {
+  CheckMainThread();
+  auto* edit = qobject_cast<QLineEdit*>(WidgetOf(field));
+  if (edit == nullptr) throw RuntimeException("text field " + field.Impl().name + " has no line");
+  edit->grab();  // drawing scrolls the text to where the field shows it
+  const int middle = edit->height() / 2;
+  const int first = edit->cursorPositionAt(QPoint(0, middle));
+  const int last = edit->cursorPositionAt(QPoint(edit->width() - 1, middle));
+  return edit->text().mid(first, last - first).toStdString();
 }
 
 Geometry ShownGeometry(const Control& control) {

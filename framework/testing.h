@@ -3,6 +3,7 @@
 // the program never links.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -24,7 +25,9 @@ void SetShowURLObserver(std::function<void(const std::string&)> observer);
 void HidePicture(std::string_view name);
 
 // Gives `control` the keyboard focus and presses each character of `keys` (UTF-8) as a key,
-// press and release, through the toolkit: key filters run before each key.
+// press and release, through the toolkit: key filters run before each key. A text field that gets
+// the focus here gets the insertion point after its text, as a click after the text gives it;
+// PressKey and PressShortcut do the same.
 void TypeKeys(Control& control, std::string_view keys);
 // Presses each character of `keys` with the window active, as typed on the keyboard: the keys go
 // to whichever control has the focus (to none when no control has it).
@@ -34,6 +37,8 @@ enum class Key { Backspace, Delete, Return, Tab };
 void PressKey(Control& control, Key key);
 // Clicks a push button, bevel button or check box as a person would (a check box toggles).
 void Click(Control& control);
+// Clicks the tab `tab` (from 0) of a tab panel with the mouse, as a person would.
+void ClickTab(TabPanel& panel, int tab);
 // Chooses the menu item `name` of the window's menu bar as a person would: the menus are
 // brought up to date first; gives false, and does nothing, when the item is not enabled.
 bool ChooseMenuItem(Window& window, std::string_view name);
@@ -66,6 +71,17 @@ void CloseMenus();
 
 // Renders the window (menu bar and content) into a PNG file; false when it could not be written.
 bool RenderToPng(Window& window, const std::string& path);
+// The control as it is drawn now, pixel by pixel.
+struct Drawing {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;  // 0xAARRGGBB, row by row
+  bool operator==(const Drawing&) const = default;
+};
+Drawing Draw(const Control& control);
+// The part of a text field's text that it shows, as drawn now: from the first character in view
+// to the last.
+std::string ShownText(const TextField& field);
 
 // Gives `control` the focus and presses one key combination in portable text ("Ctrl+Z", "Alt+F")
 // with its window active, as a person would: menu shortcuts and access keys take it before the

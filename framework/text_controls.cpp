@@ -104,6 +104,14 @@ std::string KeyText(const QKeyEvent& event) {
 
 // --- TextField -----------------------------------------------------------------------------
 
+// Puts a text into a field from code. A field the user is not typing in shows it from its first
+// character (a long result would otherwise show its tail and read as another number); the field
+// that holds the focus keeps the insertion point after the text, so typing there goes on.
+void ShowText(QLineEdit& edit, const QString& text) {
+  edit.setText(text);
+  if (edit.window()->focusWidget() != &edit) edit.setCursorPosition(0);
+}
+
 struct TextFieldImpl : ControlImpl {
   explicit TextFieldImpl(Window& owner) : ControlImpl(owner) {
     edit = new QLineEdit(owner.Impl().content);
@@ -122,7 +130,7 @@ struct TextFieldImpl : ControlImpl {
   void Attach() override { edit->installEventFilter(new KeyFilter(*this, edit)); }
 
   void Apply(const PropertyValues& changed) override {
-    if (Has(changed, "Text")) edit->setText(QString::fromStdString(StringProp("Text")));
+    if (Has(changed, "Text")) ShowText(*edit, QString::fromStdString(StringProp("Text")));
     if (Has(changed, "ReadOnly")) edit->setReadOnly(BoolProp("ReadOnly", false));
     if (Has(changed, "HasBorder")) edit->setFrame(BoolProp("HasBorder", true));
     if (Has(changed, "Password")) {
@@ -286,8 +294,8 @@ std::string TextField::Text() const {
 
 void TextField::SetText(std::string_view text) {
   CheckMainThread();
-  static_cast<TextFieldImpl&>(Impl()).edit->setText(
-      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  ShowText(*static_cast<TextFieldImpl&>(Impl()).edit,
+           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 bool TextField::ReadOnly() const {

@@ -228,7 +228,7 @@ std::vector<QWidget*> WindowImpl::FocusOrder() const {
     for (const Control* control : sorted) {
       const ControlImpl& impl = control->Impl();
       if (impl.StringProp("InitialParent") != parent || !placed.insert(control).second) continue;
-      QWidget* focus = impl.FocusWidget();
+      QWidget* focus = impl.widget;
       if (focus != nullptr && focus->focusPolicy() != Qt::NoFocus) order.push_back(focus);
       if (!impl.name.empty()) add(impl.name);
     }
@@ -242,11 +242,13 @@ void WindowImpl::OrderFocus() {
   for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void WindowImpl::FocusFirstControl() {
-  if (top->focusWidget() != nullptr) return;
+void WindowImpl::FocusFirstControl(const QWidget* area) {
   for (QWidget* widget : FocusOrder()) {
     if ((widget->focusPolicy() & Qt::TabFocus) == Qt::TabFocus && widget->isEnabled() &&
-        widget->isVisibleTo(top)) {
+        widget->isVisibleTo(top) && (area == nullptr || area->isAncestorOf(widget))) {
+      // As Tab gives it, the focus cue included: the style shows the focus of a button or a
+      // check box only once the keyboard has moved the focus in the window.
+      top->setAttribute(Qt::WA_KeyboardFocusChange);
       widget->setFocus(Qt::TabFocusReason);
       return;
     }
@@ -295,10 +297,12 @@ void Window::Constructor() {
 
 void Window::Show() {
   CheckMainThread();
-  // Typing into a window that has just opened goes to its first control.
-  impl_->FocusFirstControl();
+  const bool unfocused = impl_->top->focusWidget() == nullptr;
   impl_->StayWithOpener();
   impl_->top->show();
+  // Typing into a window that has just opened goes to its first control; given after showing,
+  // which hides the focus cue.
+  if (unfocused) impl_->FocusFirstControl();
   impl_->top->raise();
   impl_->top->activateWindow();
   if (impl_->open) {

@@ -1,5 +1,6 @@
 // Start-up and the end of a run: the application object and its version data, the classes the
-// program registers, the main window it opens, the default button, and closing.
+// program registers, the main window it opens, the keyboard focus, the default button, and
+// closing.
 #include "app/startup.h"
 
 #include <gtest/gtest.h>
@@ -46,9 +47,51 @@ TEST_F(StartupTest, TheFocusStartsInWhole1) {
   EXPECT_EQ(fw::testing::FocusedControl(window()), "whole1");
   fw::testing::TypeKeys(window(), "7");
   EXPECT_EQ(window().whole1().Text(), "7");
-  // The About window's only control that takes the focus is its button.
+  // The About window's only control that takes the focus is its button, which shows it at once
+  // as it does after Tab.
   ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "fraction"));
   EXPECT_EQ(fw::testing::FocusedControl(Author::Instance()), "PushButton1");
+  fw::Control& button = *Author::Instance().ControlByName("PushButton1");
+  fw::testing::ProcessEvents();  // the window becomes the active one
+  const fw::testing::Drawing opened = fw::testing::Draw(button);
+  fw::testing::PressKey(button, fw::testing::Key::Tab);
+  EXPECT_TRUE(fw::testing::Draw(button) == opened);
+}
+
+// A control reached by Tab is drawn otherwise than without the focus, the default button too.
+TEST_F(StartupTest, TheKeyboardFocusShowsOnEachKindOfControlThatTakesIt) {
+  const struct {
+    int tab;
+    const char* before;
+    const char* control;
+  } cases[] = {{0, "EditField3", "PushButton2"},
+               {0, "PushButton2", "PopupMenu3"},
+               {0, "EditField4", "multiple"},
+               {1, "answerd", "PushButton3"}};
+  for (const auto& c : cases) {
+    window().TabPanel1().SetValue(c.tab);
+    const fw::Control& control = *window().ControlByName(c.control);
+    const fw::testing::Drawing without = fw::testing::Draw(control);
+    fw::testing::PressKey(*window().ControlByName(c.before), fw::testing::Key::Tab);
+    ASSERT_EQ(fw::testing::FocusedControl(window()), c.control);
+    EXPECT_FALSE(fw::testing::Draw(control) == without) << c.control;
+  }
+}
+
+// A tab newly shown, by a click or by Ctrl+Tab / Ctrl+Shift+Tab, takes the focus into its first
+// control, and typing goes there.
+TEST_F(StartupTest, TheTabShownTakesTheFocus) {
+  Window1& w = window();
+  fw::testing::ClickTab(w.TabPanel1(), 1);
+  fw::testing::TypeKeys(w, "3");
+  EXPECT_EQ(w.main().Text(), "3");
+  fw::testing::ClickTab(w.TabPanel1(), 0);
+  fw::testing::TypeKeys(w, "4");
+  EXPECT_EQ(w.whole1().Text(), "4");
+  fw::testing::PressShortcut(w.PopupMenu3(), "Ctrl+Tab");
+  EXPECT_EQ(fw::testing::FocusedControl(w), "main");
+  fw::testing::PressShortcut(w.main(), "Ctrl+Shift+Tab");
+  EXPECT_EQ(fw::testing::FocusedControl(w), "whole1");
 }
 
 // A message box carries the program's name, while the main window keeps its own title.

@@ -1,8 +1,10 @@
 // Operands far longer than the toolkit's default field limit are read whole: the handlers see
-// every character, so leading zeros change nothing.
+// every character, so leading zeros change nothing. Results wider than their field show their
+// first digits.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "framework/testing.h"
 #include "tests/calc/calc_fixture.h"
@@ -31,6 +33,26 @@ TEST_F(LongFieldTexts, ConvertersReadTheWholeText) {
   window().bottomer().SetText(kZeros + "8");
   fw::testing::Click(window().PushButton3());
   EXPECT_EQ(window().answerd().Text(), "3.125");
+}
+
+// A result written into a field too narrow for it reads from its first character, not as its
+// tail, which would look like another number.
+TEST_F(LongFieldTexts, ResultsWiderThanTheirFieldShowTheirFirstDigits) {
+  Press({"1", "1", "2"}, kDivide, {"2", "3", "4"});
+  window().topper().SetText("1");
+  window().bottomer().SetText("3");
+  fw::testing::Click(window().PushButton3());
+  window().dec().SetText("123456789012345.5");
+  fw::testing::Click(window().PushButton4());
+  for (const auto& [name, text] : {std::pair{"EditField4", "0.545454545454545"},
+                                   {"answerd", "0.333333333333333"},
+                                   {"main2", "123456789012345"}}) {
+    const auto& field = window().ControlAs<fw::TextField>(name);
+    ASSERT_EQ(field.Text(), text) << name;
+    const std::string shown = fw::testing::ShownText(field);
+    EXPECT_LT(shown.size(), field.Text().size()) << name << " is wide enough to show it all";
+    EXPECT_EQ(field.Text().substr(0, shown.size()), shown) << name << " shows " << shown;
+  }
 }
 
 }  // namespace

@@ -1,11 +1,12 @@
 // Plays scenario scripts on the real main window, one action per line, and prints what the
 // script asks to see. The action words and their arguments:
 //   set NAME TEXT      set a text field's text from code (no key filter runs)
-//   type NAME KEYS     focus a field and press each character of KEYS as a key
+//   type NAME KEYS     focus a field and press each character of KEYS as a key (a field that
+//                      gets the focus gets the insertion point after its text, as from a click)
 //   key NAME KEY       focus a control and press Backspace, Delete, Return or Tab in it
 //   click NAME         click a push button, bevel button or check box
 //   select NAME INDEX  select a row of a pop-up
-//   tab INDEX          select a tab of TabPanel1
+//   tab INDEX          select a tab of TabPanel1 (its first control takes the focus)
 //   menu NAME          choose a menu item ("disabled NAME" when it is not enabled)
 //   print NAME...      print NAME=VALUE for text fields, check boxes, pop-ups and list boxes;
 //                      the name focus prints focus=NAME, the control that has the keyboard
