@@ -104,14 +104,6 @@ std::string KeyText(const QKeyEvent& event) {
 
 // --- TextField -----------------------------------------------------------------------------
 
-// Puts a text into a field from code. A field the user is not typing in shows it from its first
-// character (a long result would otherwise show its tail and read as another number); the field
-// that holds the focus keeps the insertion point after the text, so typing there goes on.
-void ShowText(QLineEdit& edit, const QString& text) {
-  edit.setText(text);
-  if (edit.window()->focusWidget() != &edit) edit.setCursorPosition(0);
-}
-
 struct TextFieldImpl : ControlImpl {
   explicit TextFieldImpl(Window& owner) : ControlImpl(owner) {
     edit = new QLineEdit(owner.Impl().content);
@@ -129,8 +121,25 @@ struct TextFieldImpl : ControlImpl {
 
   void Attach() override { edit->installEventFilter(new KeyFilter(*this, edit)); }
 
+  // Puts a text into the field from code. A field the user is not typing in shows it from its
+  // first character (a long result would otherwise show its tail and read as another number); the
+  // field that holds the focus keeps the insertion point after the text, so typing there goes on,
+  // until the focus moves to another control of the window.
+  void ShowText(const QString& text) {
+    edit->setText(text);
+    writtenWithFocus = edit->window()->focusWidget() == edit;
+    if (!writtenWithFocus) edit->setCursorPosition(0);
+  }
+
+  void OnFocusOut(const QFocusEvent& event) {
+    const bool staysInWindow =
+        event.reason() != Qt::ActiveWindowFocusReason && event.reason() != Qt::PopupFocusReason;
+    if (writtenWithFocus && staysInWindow) edit->setCursorPosition(0);
+    if (staysInWindow) writtenWithFocus = false;
+  }
+
   void Apply(const PropertyValues& changed) override {
-    if (Has(changed, "Text")) ShowText(*edit, QString::fromStdString(StringProp("Text")));
+    if (Has(changed, "Text")) ShowText(QString::fromStdString(StringProp("Text")));
     if (Has(changed, "ReadOnly")) edit->setReadOnly(BoolProp("ReadOnly", false));
     if (Has(changed, "HasBorder")) edit->setFrame(BoolProp("HasBorder", true));
     if (Has(changed, "Password")) {
@@ -174,8 +183,11 @@ struct TextFieldImpl : ControlImpl {
     KeyFilter(TextFieldImpl& impl, QObject* parent) : QObject(parent), impl_(&impl) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
       (void)watched;
+      if (event->type() == QEvent::FocusOut) impl_->OnFocusOut(*static_cast<QFocusEvent*>(event));
       if (event->type() != QEvent::KeyPress) return false;
-      return impl_->OnKeyPress(*static_cast<QKeyEvent*>(event));
+      const bool consumed = impl_->OnKeyPress(*static_cast<QKeyEvent*>(event));
+      impl_->writtenWithFocus = false;  // what the field holds now is the user's typing
+      return consumed;
     }
 
    private:
@@ -184,6 +196,8 @@ struct TextFieldImpl : ControlImpl {
 
   QLineEdit* edit;
   std::vector<TextField::KeyDownHandler> keyDowns;
+  // Code wrote the text while the field held the focus, and no key has been typed since.
+  bool writtenWithFocus = false;
 };
 
 // --- Label ---------------------------------------------------------------------------------
@@ -294,8 +308,8 @@ std::string TextField::Text() const {
 
 void TextField::SetText(std::string_view text) {
   CheckMainThread();
-  ShowText(*static_cast<TextFieldImpl&>(Impl()).edit,
-           QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+  static_cast<TextFieldImpl&>(Impl()).ShowText(
+      QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
 }
 
 bool TextField::ReadOnly() const {

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
 
 #include "framework/testing.h"
 #include "tests/calc/calc_fixture.h"
@@ -13,7 +12,17 @@ namespace {
 
 const std::string kZeros(40000, '0');
 
-class LongFieldTexts : public CalcFixture {};
+class LongFieldTexts : public CalcFixture {
+ protected:
+  // The field holds `text`, too wide for it, and shows its first characters.
+  void ExpectShownFromItsStart(const char* name, const char* text) {
+    const auto& field = window().ControlAs<fw::TextField>(name);
+    ASSERT_EQ(field.Text(), text) << name;
+    const std::string shown = fw::testing::ShownText(field);
+    EXPECT_LT(shown.size(), field.Text().size()) << name << " is wide enough to show it all";
+    EXPECT_EQ(field.Text().substr(0, shown.size()), shown) << name << " shows " << shown;
+  }
+};
 
 TEST_F(LongFieldTexts, CalculatorReadsTheWholeOperand) {
   Press({kZeros + "7", "", ""}, kPlus, {"1", "", ""});
@@ -44,15 +53,17 @@ TEST_F(LongFieldTexts, ResultsWiderThanTheirFieldShowTheirFirstDigits) {
   fw::testing::Click(window().PushButton3());
   window().dec().SetText("123456789012345.5");
   fw::testing::Click(window().PushButton4());
-  for (const auto& [name, text] : {std::pair{"EditField4", "0.545454545454545"},
-                                   {"answerd", "0.333333333333333"},
-                                   {"main2", "123456789012345"}}) {
-    const auto& field = window().ControlAs<fw::TextField>(name);
-    ASSERT_EQ(field.Text(), text) << name;
-    const std::string shown = fw::testing::ShownText(field);
-    EXPECT_LT(shown.size(), field.Text().size()) << name << " is wide enough to show it all";
-    EXPECT_EQ(field.Text().substr(0, shown.size()), shown) << name << " shows " << shown;
-  }
+  ExpectShownFromItsStart("EditField4", "0.545454545454545");
+  ExpectShownFromItsStart("answerd", "0.333333333333333");
+  ExpectShownFromItsStart("main2", "123456789012345");
+
+  // Return in whole1 with "Multiple Operations": the result is carried into whole1 while it has
+  // the focus, and shows from its start once the focus has moved on to whole2.
+  window().multiple().SetValue(true);
+  SetOperands({"123456789012345", "", ""}, {"1", "", ""});
+  window().PopupMenu3().SetListIndex(kPlus);
+  fw::testing::PressKey(window().whole1(), fw::testing::Key::Return);
+  ExpectShownFromItsStart("whole1", "123456789012346");
 }
 
 }  // namespace
