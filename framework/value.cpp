@@ -157,13 +157,14 @@ std::string Str(double value) {
     readBack = Val(std::string_view(buffer, result.ptr - buffer));
     if (std::isfinite(readBack)) break;
   }
-  // Next to 10^15 and 2^53, fifteen digits can read back as a whole value below 2^53 that is
-  // written with all its digits: "1e+15" for 999999999999999.9, "9.00719925474099e+15" for 2^53.
-  // Such a text would not read back as itself. Write the shortest digits that read back as the
-  // value instead, in exponent form for a whole value (which lies beyond 2^53, where a double
-  // skips whole numbers), in fixed form for one that is not whole.
-  const std::string_view text(buffer, result.ptr - buffer);
-  if (IsExactWhole(readBack) && Str(static_cast<std::int64_t>(readBack)) != text) {
+  // Next to 10^15 and 2^53, fifteen digits in exponent form can read back as a whole value below
+  // 2^53, which is written with all its digits: "1e+15" for 999999999999999.9,
+  // "9.00719925474099e+15" for 2^53. Such a text would not read back as itself. Write the
+  // shortest digits that read back as the value instead, in exponent form for a whole value
+  // (which lies beyond 2^53, where a double skips whole numbers), in fixed form for one that is
+  // not whole.
+  const bool exponent = std::find(buffer, result.ptr, 'e') != result.ptr;
+  if (exponent && IsExactWhole(readBack)) {
     const bool whole = value == std::floor(value);
     result = std::to_chars(buffer, buffer + sizeof buffer, value,
                            whole ? std::chars_format::scientific : std::chars_format::fixed);
