@@ -48,10 +48,16 @@ void WriteFeetAndInches(CalcWindow& window, double N, double D, std::int64_t S) 
   const std::int64_t I = fw::trunc(12.0 * N);
   const double WI = fw::Floor(static_cast<double>(I) / D);
   const double FI = static_cast<double>(I) / D - WI;
-  // The feet are the whole part shown in main2, read exactly: through a double, whole parts
-  // above 2^53 would change.
-  const std::int64_t FT = fw::TruncText(window.main2().Text());
-  window.main2().SetText(conversion::FeetAndInches(FT, WI));
+  // The feet are the whole part shown in main2, read by the rule the press read dec by, so they
+  // equal the whole part it computed: exact for an integer text (through a double, whole parts
+  // above 2^53 would change), and 6 for a typed 5.9999999999999999999, whose double is 6.0 and
+  // leaves no inches.
+  const std::optional<std::int64_t> FT = conversion::WholePart(window.main2().Text());
+  if (!FT) {  // main2 holds a whole part dec already gave, so this is only a safeguard
+    window.main2().SetText(kOverflow);
+    return;
+  }
+  window.main2().SetText(conversion::FeetAndInches(*FT, WI));
   window.topnum().SetText(fw::Str(fw::Round(16.0 * FI)));
   window.bnum().SetText("16");
   window.reduction();
@@ -61,10 +67,10 @@ void WriteFeetAndInches(CalcWindow& window, double N, double D, std::int64_t S) 
   if (window.bnum().Text() == "1" && V > static_cast<double>(S) && 0 < T) {
     window.topnum().SetText("");
     window.bnum().SetText("");
-    window.main2().SetText(conversion::FeetAndInches(FT, 1.0 + WI));
+    window.main2().SetText(conversion::FeetAndInches(*FT, 1.0 + WI));
   }
   if (window.bnum().Text().empty() && window.topnum().Text().empty() && 1.0 + WI == 12.0) {
-    window.main2().SetText(conversion::NextFoot(FT));
+    window.main2().SetText(conversion::NextFoot(*FT));
   }
 }
 

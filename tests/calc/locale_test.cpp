@@ -104,6 +104,15 @@ TEST_P(LocaleTest, WholeNumbersKeepEveryDigit) {
       {"-9223372036854775807", true, "-9223372036854775807 ft 0 in |0|1"},
       {"9223372036854775808", false, "Overflow||"},
       {"-9223372036854775808", false, "Overflow||"},
+      // The feet are the whole part the press computed, also where the double of the decimal is
+      // the next whole number.
+      {"5.9999999999999999999", true, "6 ft 0 in |0|1"},
+      {"-5.9999999999999999999", true, "-6 ft 0 in |0|1"},
+      {"0.99999999999999999999999999999999999999", true, "1 ft 0 in |0|1"},
+      {"-0.99999999999999999", true, "-1 ft 0 in |0|1"},
+      {"11.99999999999999999999", true, "12 ft 0 in |0|1"},
+      {"1e3", true, "1000 ft 0 in |0|1"},
+      {"9223372036854775807", true, "9223372036854775807 ft 0 in |0|1"},
   };
   for (const auto& d : decimals) {
     EXPECT_EQ(DecimalToFraction(d.dec, d.ftIn ? &window().CheckBox5() : nullptr), d.shown) << d.dec;
