@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
+#include <vector>
 
 #include "framework/testing.h"
 #include "tests/support/app_fixture.h"
@@ -57,5 +58,14 @@ class CalcFixture : public AppFixture {
   ResultTexts Result() {
     return {window().EditField3().Text(), window().EditField1().Text(),
             window().EditField2().Text(), window().EditField4().Text()};
+  }
+  // Each press in turn; the decimal left by the press before is marked stale first, so a press
+  // that writes nothing cannot pass on its predecessor's answer.
+  void Check(const std::vector<PressCase>& cases) {
+    for (const PressCase& c : cases) {
+      window().EditField4().SetText("stale");
+      Press(c.a, c.op, c.b);
+      EXPECT_EQ(Result(), c.expected) << c;
+    }
   }
 };

@@ -5,22 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "tests/calc/calc_fixture.h"
 
 namespace {
 
-class ExactTest : public CalcFixture {
- protected:
-  void Check(const std::vector<PressCase>& cases) {
-    for (const PressCase& c : cases) {
-      window().EditField4().SetText("stale");
-      Press(c.a, c.op, c.b);
-      EXPECT_EQ(Result(), c.expected) << c;
-    }
-  }
-};
+using ExactTest = CalcFixture;
 
 const ResultTexts kOverflow{"", "", "", "Overflow"};
 const ResultTexts kUndefined{"", "", "", "Undefined"};

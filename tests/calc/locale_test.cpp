@@ -7,6 +7,7 @@
 #include <clocale>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "framework/testing.h"
 #include "tests/calc/calc_fixture.h"
@@ -52,17 +53,14 @@ INSTANTIATE_TEST_SUITE_P(Locales, LocaleTest, ::testing::Values(false, true),
                          });
 
 TEST_P(LocaleTest, CalculatorDecimalsAndTheirHistory) {
-  const PressCase presses[] = {
+  const std::vector<PressCase> presses = {
       {{"1", "1", "2"}, kPlus, {"2", "", ""}, {"3", "1", "2", "3.5"}},
       {{"", "1", "4"}, kMinus, {"1", "", ""}, {"", "-3", "4", "-0.75"}},
       {{"", "2", "3"}, kTimes, {"", "1", "1"}, {"", "2", "3", "0.666666666666667"}},
       {{"1", "2", "3"}, kTimes, {"", "3", "4"}, {"1", "1", "4", "1.25"}},
       {{"-2", "1", "4"}, kDivide, {"", "1", "2"}, {"-4", "1", "2", "-4.5"}},
   };
-  for (const PressCase& press : presses) {
-    Press(press.a, press.op, press.b);
-    EXPECT_EQ(Result(), press.expected) << press;
-  }
+  Check(presses);
   // Undo brings the presses back, last first, with the texts the history kept.
   for (auto it = std::rbegin(presses); it != std::rend(presses); ++it) {
     ASSERT_TRUE(fw::testing::ChooseMenuItem(window(), "EditUndo"));
@@ -128,15 +126,11 @@ TEST_P(LocaleTest, WholeNumbersKeepEveryDigit) {
   EXPECT_EQ(FractionToDecimal("9223372036854775807.0", "1", "2"), "Overflow");  // not an integer
 
   // clang-format off
-  const PressCase presses[] = {
+  Check({
       {{"4503599627370495", "", ""}, kPlus, {"0", "", ""}, {"4503599627370495", "", "", "4503599627370495"}},
       {{"999999999999999", "", ""}, kPlus, {"1", "", ""}, {"1000000000000000", "", "", "1000000000000000"}},
       {{"2", "1", "2"}, kPlus, {"4503599627370493", "1", "2"}, {"4503599627370496", "", "", "4503599627370496"}},
       {{"9007199254740999", "", ""}, kPlus, {"0", "", ""}, {"9007199254740999", "", "", "9.007199254741e+15"}},
-  };
+  });
   // clang-format on
-  for (const PressCase& press : presses) {
-    Press(press.a, press.op, press.b);
-    EXPECT_EQ(Result(), press.expected) << press;
-  }
 }

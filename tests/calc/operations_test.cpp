@@ -1,21 +1,11 @@
 // The four operations on mixed numbers, with and without whole parts, through the real window.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "tests/calc/calc_fixture.h"
 
 namespace {
 
-class OperationsTest : public CalcFixture {
- protected:
-  void Check(const std::vector<PressCase>& cases) {
-    for (const PressCase& c : cases) {
-      Press(c.a, c.op, c.b);
-      EXPECT_EQ(Result(), c.expected) << c;
-    }
-  }
-};
+using OperationsTest = CalcFixture;
 
 TEST_F(OperationsTest, AdditionAndSubtraction) {
   Check({
